@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 # as a photograph and brings it to about 26 KB.
 convert -density 96 base_photo.svg -resize 283x410! \
   -seed 7 -attenuate 0.35 +noise Gaussian \
-  -strip -interlace none -sampling-factor 2x2 -quality 86 base_photo.jpg
+  -strip -interlace none -sampling-factor 2x2 -quality 88 base_photo.jpg
 convert -background none -density 96 icon.svg -resize 128x128 -strip PNG32:icon.png
 identify base_photo.jpg icon.png
 ls -l base_photo.jpg icon.png
