@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev libjpeg-dev libgif-dev        # toolkit and picture libraries
+  qt6-base-dev libjpeg-dev libgif-dev libpng-dev  # toolkit and picture libraries
   fonts-noto-cjk fonts-comic-neue            # Chinese text and the title font
   libgtest-dev libbenchmark-dev              # tests and benchmarks
   clang libclang-rt-dev                      # fuzzers

@@ -94,7 +94,7 @@ std::vector<Argb> ReadPalette(Bytes dib, const Header& h) {
 
 // Uncompressed rows; returns how many complete rows were delivered.
 long long ReadRows(Bytes pixels, const Header& h, const std::vector<Argb>& palette,
-                   PictureSink& sink, long long rows) {
+                   PictureSink& sink, long long rows, bool alpha32) {
     const int w = int(h.width);
     const bool top_down = h.height < 0;
     const std::size_t stride = std::size_t(((long long)w * h.bpp + 31) / 32 * 4);
@@ -119,7 +119,8 @@ long long ReadRows(Bytes pixels, const Header& h, const std::vector<Argb>& palet
                 default: {
                     const std::uint32_t v = p[4 * x] | (p[4 * x + 1] << 8) |
                                             (p[4 * x + 2] << 16) | (std::uint32_t(p[4 * x + 3]) << 24);
-                    c = MakeArgb(h.r.scale(v), h.g.scale(v), h.b.scale(v));
+                    c = MakeArgb(h.r.scale(v), h.g.scale(v), h.b.scale(v),
+                                 alpha32 ? int(p[4 * x + 3]) : 255);
                 }
             }
             line[std::size_t(x)] = c;
@@ -213,7 +214,7 @@ bool DecodeDibAt(Bytes dib, std::size_t pixel_at, PictureSink& sink, std::string
     sink.begin(int(h.width), int(rows));
     const Bytes pixels = dib.substr(pixel_at);
     const long long done = compressed ? ReadRle(pixels, h, palette, sink, rows)
-                                      : ReadRows(pixels, h, palette, sink, rows);
+                                      : ReadRows(pixels, h, palette, sink, rows, options.alpha32);
     if (done == 0 || (options.strict && done < rows)) return reason = why::kDamaged, false;
     return true;
 }
@@ -231,8 +232,20 @@ bool DecodeBmp(Bytes data, PictureSink& sink, std::string& reason, const BmpOpti
     return DecodeDibAt(dib, pixel_at, sink, reason, options, depth, false);
 }
 
-bool DecodeDib(Bytes dib, PictureSink& sink, std::string& reason, bool icon_mask) {
-    return DecodeDibAt(dib, 0, sink, reason, BmpOptions{false, false}, nullptr, icon_mask);
+bool DecodeIconDib(Bytes dib, PictureSink& sink, std::string& reason) {
+    return DecodeDibAt(dib, 0, sink, reason, BmpOptions{false, false, true}, nullptr, true);
+}
+
+bool ReadDibLayout(Bytes dib, DibLayout& layout) {
+    Header h;
+    std::string reason;
+    if (!ReadHeader(dib, h, reason)) return false;
+    layout.width = int(h.width);
+    layout.height = int(h.height);
+    layout.bpp = h.bpp;
+    layout.pixel_offset = h.palette_at + ReadPalette(dib, h).size() * std::size_t(h.palette_entry);
+    layout.stride = std::size_t(((long long)h.width * h.bpp + 31) / 32 * 4);
+    return true;
 }
 
 }  // namespace marevisk

@@ -3,7 +3,10 @@
 #include <optional>
 
 #include "platform/codecs/bmp_reader.h"
+#include "platform/codecs/gif_decoder.h"
+#include "platform/codecs/icon_decoder.h"
 #include "platform/codecs/jpeg_decoder.h"
+#include "platform/codecs/pcx_decoder.h"
 #include "platform/codecs/picture_format.h"
 #include "platform/codecs/picture_sink.h"
 #include "platform/pixels/area_scaler.h"
@@ -55,6 +58,11 @@ bool Decode(PictureFormat format, Bytes data, PictureSink& sink, std::string& re
     switch (format) {
         case PictureFormat::Bmp: return DecodeBmp(data, sink, reason);
         case PictureFormat::Jpeg: return DecodeJpeg(data, sink, reason);
+        case PictureFormat::Gif: return DecodeGif(data, sink, reason);
+        case PictureFormat::Icon:
+        case PictureFormat::Cursor: return DecodeIcon(data, sink, reason);
+        case PictureFormat::Pcx8:
+        case PictureFormat::Pcx1: return DecodePcx(data, sink, reason);
         default: reason = why::kNotAPicture; return false;
     }
 }
