@@ -2,7 +2,11 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -40,16 +44,20 @@ protected:
     std::unique_ptr<Window> window_;
 };
 
-// Runs `act` on the next modal dialog (or popup menu) as soon as it is open. Call before the
-// action that opens it.
-inline void WhenModalOpens(std::function<void(QWidget*)> act, int tries = 200) {
+// Runs `act` on the next modal dialog (or popup menu) of kind T as soon as it is open. Call
+// before the action that opens it.
+template <class T = QWidget>
+void WhenOpens(std::function<void(T*)> act, int tries = 300) {
     QTimer::singleShot(10, [act = std::move(act), tries] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) modal = QApplication::activePopupWidget();
-        if (modal && modal->isVisible()) return act(modal);
-        if (tries > 0) WhenModalOpens(act, tries - 1);
+        QWidget* modal = QApplication::activePopupWidget();
+        if (!modal) modal = QApplication::activeModalWidget();
+        if (auto* t = qobject_cast<T*>(modal); t && modal->isVisible()) return act(t);
+        if (tries > 0) WhenOpens<T>(act, tries - 1);
+        else ADD_FAILURE() << "no " << T::staticMetaObject.className() << " opened";
     });
 }
+
+inline void WhenModalOpens(std::function<void(QWidget*)> act) { WhenOpens<QWidget>(std::move(act)); }
 
 // Types `text` into `w` key by key. Characters without a key of their own arrive as a key event
 // carrying the character, as an input method delivers them.
@@ -58,6 +66,48 @@ inline void Type(QWidget* w, const QString& text) {
         if (ch.unicode() < 0x80) QTest::keyClick(w, char(ch.unicode()));
         else QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
+}
+
+// What a file dialog showed when it opened.
+struct FileDialogSeen {
+    QString title;
+    QStringList filters;
+    QString selected_filter;
+    QString offered;  // the file name it offered
+    bool save = false;
+};
+
+// Answers the next file dialog: types `path` into its file name box and presses Return, or
+// cancels when `path` is empty.
+inline void AnswerFileDialog(const QString& path, FileDialogSeen* seen = nullptr) {
+    WhenOpens<QFileDialog>([path, seen](QFileDialog* dialog) {
+        if (seen) {
+            seen->title = dialog->windowTitle();
+            seen->filters = dialog->nameFilters();
+            seen->selected_filter = dialog->selectedNameFilter();
+            seen->offered = dialog->selectedFiles().value(0);
+            seen->save = dialog->acceptMode() == QFileDialog::AcceptSave;
+        }
+        if (path.isEmpty()) return dialog->reject();
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        // As a person does: into the focused name box, replacing what the dialog offered.
+        QApplication::setActiveWindow(dialog);
+        name->setFocus();
+        name->selectAll();
+        QTest::keyClicks(name, path);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+}
+
+// Answers the next message box with `button` and gives back its text.
+inline void AnswerMessageBox(QMessageBox::StandardButton button, QString* text = nullptr) {
+    WhenOpens<QMessageBox>([button, text](QMessageBox* box) {
+        if (text) *text = box->text();
+        QAbstractButton* b = box->button(button);
+        ASSERT_NE(b, nullptr);
+        b->click();
+    });
 }
 
 // Keeps the event loop turning for `ms` milliseconds.
