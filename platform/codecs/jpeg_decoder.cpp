@@ -76,13 +76,18 @@ bool Run(Job& job, Bytes data, PictureSink& sink, std::string& reason) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
-    // A progressive picture keeps all its coefficients: about 2 bytes per sample.
-    const unsigned long long samples = (unsigned long long)cinfo.image_width *
-                                       cinfo.image_height * unsigned(cinfo.num_components);
-    if (cinfo.progressive_mode && samples * 2 > (unsigned long long)kJpegMemoryLimit) {
-        reason = why::kTooLarge;
-        jpeg_destroy_decompress(&cinfo);
-        return false;
+    // A progressive picture keeps all its coefficients, 128 bytes for each 8 x 8 block of every
+    // component; refuse what would pass the memory cap before libjpeg takes any of it.
+    if (cinfo.progressive_mode) {
+        unsigned long long bytes = 0;
+        for (int i = 0; i < cinfo.num_components; ++i)
+            bytes += (unsigned long long)cinfo.comp_info[i].width_in_blocks *
+                     cinfo.comp_info[i].height_in_blocks * 128u;
+        if (bytes > (unsigned long long)kJpegMemoryLimit) {
+            reason = why::kTooLarge;
+            jpeg_destroy_decompress(&cinfo);
+            return false;
+        }
     }
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;

@@ -49,20 +49,24 @@ Rect ThinLine(Image& image, int mode, Argb pen, long long x1, long long y1, long
     }
     const long long dx = std::llabs(x2 - x1), dy = std::llabs(y2 - y1);
     const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
-    long long steps = std::max(dx, dy) + (paint_end ? 1 : 0);
+    const long long steps = std::max(dx, dy) + (paint_end ? 1 : 0);
+    if (steps == 0) return {};
+    // Every pixel stepped on lies in the box of the two ends.
+    const long long left = std::min(x1, x2), top = std::min(y1, y2);
+    const Rect box = Rect{int(left), int(top), int(dx + 1), int(dy + 1)}.intersected(image.rect());
+    if (box.empty()) return {};
+    const bool inside = box.width == dx + 1 && box.height == dy + 1;
     long long err = dx - dy, x = x1, y = y1;
-    Rect changed;
     for (long long i = 0; i < steps; ++i) {
-        if (image.contains(int(x), int(y))) {
+        if (inside || image.contains(int(x), int(y))) {
             Argb& p = image.row(int(y))[x];
-            p = ApplyRasterOp(mode, p, pen);
-            changed = changed.united({int(x), int(y), 1, 1});
+            p = mode == kModeCopyPen ? pen : ApplyRasterOp(mode, p, pen);
         }
         const long long e2 = 2 * err;
         if (e2 > -dy) err -= dy, x += sx;
         if (e2 < dx) err += dx, y += sy;
     }
-    return changed;
+    return box;
 }
 
 Rect WideLine(Image& image, int width, int mode, Argb pen, long long x1, long long y1,
