@@ -2,6 +2,8 @@
 # One entry for people and CI:
 #   tools/dev.sh run    install what is missing, build, start the program
 #   tools/dev.sh test   install what is missing, build, run every test headless
+#   tools/dev.sh hardening   the tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+#                            and a short run of every fuzz target (CI runs it after `test`)
 # Works as root or as a user who may use sudo, on Debian 12.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -50,8 +52,20 @@ case "${1:-}" in
     export QT_QPA_PLATFORM=offscreen
     ctest --test-dir build --output-on-failure -j "$(nproc)"
     ;;
+  hardening)
+    install_missing
+    cmake -S . -B build-fuzz -DMAREVISK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    cmake --build build-fuzz -j "$(nproc)"
+    fuzz/run.sh build-fuzz "${FUZZ_SECONDS:-20}"
+    cmake -S . -B build-asan -DMAREVISK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+    cmake --build build-asan -j "$(nproc)"
+    export QT_QPA_PLATFORM=offscreen
+    export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+    ;;
   *)
-    echo "usage: tools/dev.sh run|test" >&2
+    echo "usage: tools/dev.sh run|test|hardening" >&2
     exit 2
     ;;
 esac

@@ -88,6 +88,13 @@ bool Run(Job& job, Bytes data, PictureSink& sink, std::string& reason) {
             jpeg_destroy_decompress(&cinfo);
             return false;
         }
+        // Every block costs at least a bit of data: a few bytes claiming millions of blocks are
+        // a forged header, not a picture worth that memory.
+        if ((unsigned long long)data.size() * 8 < bytes / 128) {
+            reason = why::kDamaged;
+            jpeg_destroy_decompress(&cinfo);
+            return false;
+        }
     }
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -22,6 +22,19 @@ namespace marevisk {
 namespace {
 
 Window* g_window = nullptr;
+
+// The top-level widget: Esc closes it from whichever control has the focus, since no control of
+// the form keeps Esc for itself and the key travels up to here.
+class TopLevel : public QWidget {
+public:
+    explicit TopLevel(Qt::WindowFlags flags) : QWidget(nullptr, flags) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) close();
+        else QWidget::keyPressEvent(event);
+    }
+};
 
 QFont FormFont(const char* face, int pixel_height, int weight) {
     QFont f(QString::fromUtf8(face));
@@ -52,9 +65,8 @@ void Window::Missing(const std::string& name) {
 }
 
 Window::Window(const WindowDefinition& definition, std::span<const Binding> bindings)
-    : top_(std::make_unique<QWidget>(nullptr, Qt::Window | Qt::CustomizeWindowHint |
-                                                  Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                                  Qt::WindowCloseButtonHint)),
+    : top_(std::make_unique<TopLevel>(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)),
       created_(definition.created) {
     g_window = this;
     top_->setWindowTitle(Text(definition.caption));
@@ -68,9 +80,6 @@ Window::Window(const WindowDefinition& definition, std::span<const Binding> bind
     for (std::size_t i = 1; i < tab_chain.size(); ++i)
         QWidget::setTabOrder(tab_chain[i - 1], tab_chain[i]);
     for (const Binding& b : bindings) bind(b);
-    // Esc closes the window whichever control has the focus.
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), top_.get());
-    QObject::connect(esc, &QShortcut::activated, top_.get(), &QWidget::close);
 }
 
 Window::~Window() {

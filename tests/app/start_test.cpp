@@ -219,6 +219,25 @@ TEST_F(StartTest, TabVisitsTheTabStopsInOrder) {
     EXPECT_EQ(QApplication::focusWidget(), &control("颜色选择器1"));
 }
 
+TEST_F(StartTest, EscClosesTheWindowFromAnyControl) {
+    for (const char* name : {"编辑框5", "颜色选择器1", "超级按钮1", "按钮2", "编辑框6", "按钮6"}) {
+        window_->widget()->show();
+        QWidget& w = control(name);
+        w.setFocus();
+        QTest::keyClick(&w, Qt::Key_Escape);
+        EXPECT_FALSE(window_->widget()->isVisible()) << name;
+    }
+}
+
+TEST_F(StartTest, EnterDoesNothing) {
+    QTest::keyClick(&control("编辑框5"), Qt::Key_Return);
+    control("按钮6").setFocus();
+    QTest::keyClick(&control("按钮6"), Qt::Key_Return);  // no message box opens
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(window_->widget()->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), &control("按钮6"));
+}
+
 TEST(RunProgramTest, EscFromTheTestEditBoxEndsTheProgramWithStatusZero) {
     bool focused_first = false;
     QTimer::singleShot(50, [&] {
