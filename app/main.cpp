@@ -1,3 +1,5 @@
 #include "app/run_program.h"
 
-int main() { return marevisk::RunProgram(); }
+int main() {
+    return marevisk::RunProgram();
+}

@@ -23,6 +23,7 @@ constexpr bool kShown = true, kHidden = false, kTab = true, kNoTab = false;
 constexpr const char* kMain = nullptr;
 
 // Place and size in pixels relative to the parent's client area.
+// clang-format off
 constexpr ControlDef kControls[] = {
     // kind              name           parent       left top  width height  initially tab    text
     {K::GroupBox,        "分组框2",     kMain,       4,   9,   308, 447,    kShown,  kNoTab, "预览区："},
@@ -71,15 +72,21 @@ constexpr ControlDef kControls[] = {
     {K::FileDialog,      "通用对话框1", "分组框1",   0,   0,   0,   0,      kShown,  kNoTab, "", S::PictureDialog},
     {K::FileDialog,      "通用对话框2", "分组框1",   0,   0,   0,   0,      kShown,  kNoTab, ""},
 };
+// clang-format on
 
-Handler Plain(void (*f)()) { return [f](const EventArgs&) { f(); }; }
-Handler ForSlot(void (*f)(int), int k) { return [f, k](const EventArgs&) { f(k); }; }
+Handler Plain(void (*f)()) {
+    return [f](const EventArgs&) { f(); };
+}
+Handler ForSlot(void (*f)(int), int k) {
+    return [f, k](const EventArgs&) { f(k); };
+}
 Handler Mouse(void (*f)(int, int, int)) {
     return [f](const EventArgs& e) { f(e.x, e.y, e.keys); };
 }
 
 using E = Event;
 
+// clang-format off
 const Binding kBindings[] = {
     {"按钮6",       E::Clicked,       Plain(ShowUsageInstructions)},
     {"编辑框5",     E::TextChanged,   ForSlot(CopyTitleText, 1)},
@@ -121,21 +128,27 @@ const Binding kBindings[] = {
     {"按钮1",       E::Clicked,       Plain(ImportBackgroundPicture)},
     {"按钮3",       E::Clicked,       Plain(SavePlacardPicture)},
 };
+// clang-format on
 
 const std::string& Caption() {
-    static const std::string caption = std::string("Marevisk v2  【Brennvik】提供 客服QQ：") + kSupportQq;
+    static const std::string caption =
+        std::string("Marevisk v2  【Brennvik】提供 客服QQ：") + kSupportQq;
     return caption;
 }
 
 }  // namespace
 
-std::span<const ControlDef> MainWindowControls() { return kControls; }
-std::span<const Binding> MainWindowBindings() { return kBindings; }
+std::span<const ControlDef> MainWindowControls() {
+    return kControls;
+}
+std::span<const Binding> MainWindowBindings() {
+    return kBindings;
+}
 
 const WindowDefinition& MainWindowDefinition() {
     // The client area holds every control with the left and top margins mirrored.
-    static const WindowDefinition definition{Caption().c_str(), 732, 465, ":/marevisk/icon.png",
-                                             kControls, MainWindowCreated};
+    static const WindowDefinition definition{Caption().c_str(),     732,       465,
+                                             ":/marevisk/icon.png", kControls, MainWindowCreated};
     return definition;
 }
 

@@ -18,8 +18,8 @@ struct StrokePoint {
 
 // Where the pointer and a title label were when the title was pressed.
 struct DragAnchor {
-    std::int32_t pointer_x = 0, pointer_y = 0;  // screen pixels
-    std::int32_t label_left = 0, label_top = 0; // client pixels of the preview
+    std::int32_t pointer_x = 0, pointer_y = 0;   // screen pixels
+    std::int32_t label_left = 0, label_top = 0;  // client pixels of the preview
 };
 
 extern QWidget* PreviewCanvasHandle;  // the preview canvas, set once the window exists

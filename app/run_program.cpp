@@ -10,14 +10,17 @@
 #include "platform/qt/font_mapping.h"
 
 // The photo and the icon live in a static library: bring its resources in by hand.
-static void InitResources() { Q_INIT_RESOURCE(resources); }
+static void InitResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace marevisk {
 namespace {
 
 void OnToolkitMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) FailFatally(message.toLocal8Bit().constData());
-    if (type == QtCriticalMsg) std::fprintf(stderr, "marevisk: %s\n", message.toLocal8Bit().constData());
+    if (type == QtCriticalMsg)
+        std::fprintf(stderr, "marevisk: %s\n", message.toLocal8Bit().constData());
 }
 
 }  // namespace

@@ -18,6 +18,8 @@ QString UsageText() {
            QString::fromUtf8(kGroupNumber);
 }
 
-void ShowUsageInstructions() { ShowMessage(UsageText()); }
+void ShowUsageInstructions() {
+    ShowMessage(UsageText());
+}
 
 }  // namespace marevisk

@@ -18,13 +18,16 @@
 #include "tests/fixtures/bmp_maker.h"
 #include "tests/fixtures/picture_maker.h"
 
-static void InitResources() { Q_INIT_RESOURCE(resources); }
+static void InitResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace marevisk {
 namespace {
 
 void ChipTextOfTwentyCharacters(benchmark::State& state) {
-    Control<EditBox>("编辑框6").setText(QStringLiteral("芯片字体测试举牌图片自定义标题颜色和字体选择"));
+    Control<EditBox>("编辑框6").setText(
+        QStringLiteral("芯片字体测试举牌图片自定义标题颜色和字体选择"));
     for (auto _ : state) RenderChipText();
 }
 BENCHMARK(ChipTextOfTwentyCharacters)->Unit(benchmark::kMillisecond);
@@ -34,7 +37,8 @@ void OneMoveOnATenThousandPointStroke(benchmark::State& state) {
     // A long scribble as a hand draws it: a few pixels between pointer moves.
     for (int i = 0; i < 10000; ++i) {
         const double t = i * 0.02;
-        StrokePointList->push_back({int(144 + 130 * std::sin(1.3 * t)), int(208 + 190 * std::sin(t))});
+        StrokePointList->push_back(
+            {int(144 + 130 * std::sin(1.3 * t)), int(208 + 190 * std::sin(t))});
     }
     StrokeActive = 1;
     LastStrokePoint = StrokePointList->back();
@@ -48,7 +52,8 @@ void OneMoveOnATenThousandPointStroke(benchmark::State& state) {
 BENCHMARK(OneMoveOnATenThousandPointStroke)->Unit(benchmark::kMicrosecond);
 
 void RefuseAForgedHugeBmp(benchmark::State& state) {
-    std::string bmp = fixtures::MakeBmp({64, 64, 24}, std::vector<std::uint32_t>(64 * 64, 0x123456));
+    std::string bmp =
+        fixtures::MakeBmp({64, 64, 24}, std::vector<std::uint32_t>(64 * 64, 0x123456));
     fixtures::PutLE(bmp, 18, 65500, 4);
     fixtures::PutLE(bmp, 22, 65500, 4);
     for (auto _ : state) benchmark::DoNotOptimize(DecodeFitted(bmp, 288, 416, 0xff000000u));

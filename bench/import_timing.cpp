@@ -118,17 +118,20 @@ int main(int argc, char** argv) {
     long ours_peak = 0, prog_peak = 0;
     for (int i = 0; i < runs; ++i) {
         // Interleaved, so both see the same machine load.
-        if (have_djpeg) djpeg.push_back(Child({"djpeg", "-scale", "1/8", "-outfile", "/dev/null", baseline}).ms);
+        if (have_djpeg)
+            djpeg.push_back(
+                Child({"djpeg", "-scale", "1/8", "-outfile", "/dev/null", baseline}).ms);
         const Run a = Child({argv[0], "--import", baseline});
         ours.push_back(a.ms), ours_peak = std::max(ours_peak, a.peak_kib);
         const Run b = Child({argv[0], "--import", progressive});
         prog.push_back(b.ms), prog_peak = std::max(prog_peak, b.peak_kib);
     }
-    std::printf("48 MP baseline JPEG import: median %.1f ms (process), peak +%.1f MiB over an idle run\n",
-                Median(ours), (ours_peak - idle_kib) / 1024.0);
+    std::printf(
+        "48 MP baseline JPEG import: median %.1f ms (process), peak +%.1f MiB over an idle run\n",
+        Median(ours), (ours_peak - idle_kib) / 1024.0);
     if (have_djpeg)
-        std::printf("djpeg -scale 1/8 on the same file: median %.1f ms; ratio %.2f\n", Median(djpeg),
-                    Median(ours) / Median(djpeg));
+        std::printf("djpeg -scale 1/8 on the same file: median %.1f ms; ratio %.2f\n",
+                    Median(djpeg), Median(ours) / Median(djpeg));
     else
         std::printf("djpeg not found (Debian: libjpeg-turbo-progs); no ratio\n");
     std::printf("48 MP progressive JPEG import: median %.1f ms, peak +%.1f MiB\n", Median(prog),

@@ -9,7 +9,9 @@
 #include "app/program_state.h"
 #include "platform/qt/font_mapping.h"
 
-static void InitResources() { Q_INIT_RESOURCE(resources); }
+static void InitResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
@@ -22,7 +24,8 @@ int main(int argc, char** argv) {
         window->show();
         QApplication::processEvents();  // the first paint
         const double ms =
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
         std::printf("%.1f\n", ms);
     }
     marevisk::ReleaseProgramState();

@@ -11,12 +11,12 @@ namespace {
 
 // The preview with its current pen, as the tracer draws on it.
 class PreviewTarget : public TraceTarget {
-public:
+  public:
     explicit PreviewTarget(Canvas& canvas) : canvas_(canvas) {}
     void setPenColour(Colour colour) override { canvas_.setPenColour(colour); }
     void drawLine(int x1, int y1, int x2, int y2) override { canvas_.drawLine(x1, y1, x2, y2); }
 
-private:
+  private:
     Canvas& canvas_;
 };
 

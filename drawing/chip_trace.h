@@ -7,7 +7,7 @@ namespace marevisk {
 
 // What the tracer draws on: the preview canvas with its current pen (width 0, copy mode).
 class TraceTarget {
-public:
+  public:
     virtual ~TraceTarget() = default;
     virtual void setPenColour(Colour colour) = 0;
     virtual void drawLine(int x1, int y1, int x2, int y2) = 0;

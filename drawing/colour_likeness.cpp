@@ -7,8 +7,12 @@ namespace {
 
 constexpr double kTolerance = 1e-7;
 
-double Channel(Colour c, int byte) { return double((c >> (8 * byte)) & 0xffu); }
-double Brightness(Colour c) { return (Channel(c, 0) + Channel(c, 1) + Channel(c, 2)) / 3.0; }
+double Channel(Colour c, int byte) {
+    return double((c >> (8 * byte)) & 0xffu);
+}
+double Brightness(Colour c) {
+    return (Channel(c, 0) + Channel(c, 1) + Channel(c, 2)) / 3.0;
+}
 
 }  // namespace
 

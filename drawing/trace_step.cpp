@@ -17,8 +17,8 @@ PixelProbe NextTracePixel(const PixelProbe& current) {
         bool allowed;
     };
     const Step order[8] = {
-        {0, -1, up},           {0, 1, down},           {-1, 0, left},          {1, 0, right},
-        {-1, -1, up && left},  {-1, 1, down && left},  {1, 1, right && down},  {1, -1, right && up},
+        {0, -1, up},          {0, 1, down},          {-1, 0, left},         {1, 0, right},
+        {-1, -1, up && left}, {-1, 1, down && left}, {1, 1, right && down}, {1, -1, right && up},
     };
     for (const Step& s : order) {
         if (!s.allowed) continue;

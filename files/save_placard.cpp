@@ -12,8 +12,9 @@
 namespace marevisk {
 
 QString SaveTarget(const QString& chosen) {
-    return chosen.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive) ? chosen
-                                                                      : chosen + QStringLiteral(".jpg");
+    return chosen.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive)
+               ? chosen
+               : chosen + QStringLiteral(".jpg");
 }
 
 void SavePlacardPicture() {
@@ -32,8 +33,8 @@ void SavePlacardPicture() {
     const std::string bytes = CaptureWindow(PreviewCanvasHandle, kPlacardWidth, kPlacardHeight);
     std::string reason;
     if (!WriteWholeFile(target.toStdString(), bytes, &reason))
-        ShowWarning(QStringLiteral("无法保存“%1”：\n%2")
-                        .arg(target, QString::fromStdString(reason)));
+        ShowWarning(
+            QStringLiteral("无法保存“%1”：\n%2").arg(target, QString::fromStdString(reason)));
 }
 
 }  // namespace marevisk

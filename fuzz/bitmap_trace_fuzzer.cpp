@@ -10,7 +10,7 @@ namespace {
 
 // Counts segments and checks they stay within twice the bitmap.
 class Bounds : public marevisk::TraceTarget {
-public:
+  public:
     void setPenColour(marevisk::Colour) override {}
     void drawLine(int x1, int y1, int x2, int y2) override {
         const int w = 2 * marevisk::TraceWidth, h = 2 * marevisk::TraceHeight;
@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!SourceBitmap) CreateProgramState();
     SourceBitmap->loadFromBmp(std::string_view(reinterpret_cast<const char*>(data), size));
     // The tracer is quadratic in the worst case; keep each input quick.
-    if (SourceBitmap->width() > 0 && std::int64_t(SourceBitmap->width()) * SourceBitmap->height() > 40000)
+    if (SourceBitmap->width() > 0 &&
+        std::int64_t(SourceBitmap->width()) * SourceBitmap->height() > 40000)
         return 0;
     Bounds target;
     TraceChipText(target);

@@ -20,7 +20,8 @@ void Put(const std::filesystem::path& dir, const char* name, const std::string& 
 Image Sample(int w, int h) {
     Image img(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) img.row(y)[x] = MakeArgb(x * 255 / w, y * 255 / h, (x ^ y) & 255);
+        for (int x = 0; x < w; ++x)
+            img.row(y)[x] = MakeArgb(x * 255 / w, y * 255 / h, (x ^ y) & 255);
     return img;
 }
 
@@ -78,7 +79,8 @@ int main(int argc, char** argv) {
     for (std::size_t i = 0; i < clear.size(); i += 3) clear[i] = true;
     Put(pictures, "dib.ico", MakeIcon({{MakeIconDib(img, clear), 9, 7, 24}}));
     Put(pictures, "png.ico", MakeIcon({{MakePng(img), 9, 7, 32}}));
-    Put(pictures, "two.cur", MakeIcon({{MakeIconDib(img, clear), 9, 7, 24}, {MakePng(Sample(4, 4)), 4, 4, 32}}, true));
+    Put(pictures, "two.cur",
+        MakeIcon({{MakeIconDib(img, clear), 9, 7, 24}, {MakePng(Sample(4, 4)), 4, 4, 32}}, true));
     // A text canvas like the one the tracer sees: black strokes on white.
     Image text(40, 12, 0xffffffffu);
     for (int x = 3; x < 30; ++x) text.row(5)[x] = text.row(6)[x] = MakeArgb(20, 20, 20);

@@ -10,7 +10,9 @@ namespace {
 void (*g_routine)() = nullptr;
 bool g_ran = false;
 
-void OutOfMemory() { FailFatally("out of memory"); }
+void OutOfMemory() {
+    FailFatally("out of memory");
+}
 
 }  // namespace
 

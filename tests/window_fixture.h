@@ -20,7 +20,7 @@
 namespace marevisk::testing {
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         CreateProgramState();
         window_ = BuildMainWindow();
@@ -52,19 +52,25 @@ void WhenOpens(std::function<void(T*)> act, int tries = 300) {
         QWidget* modal = QApplication::activePopupWidget();
         if (!modal) modal = QApplication::activeModalWidget();
         if (auto* t = qobject_cast<T*>(modal); t && modal->isVisible()) return act(t);
-        if (tries > 0) WhenOpens<T>(act, tries - 1);
-        else ADD_FAILURE() << "no " << T::staticMetaObject.className() << " opened";
+        if (tries > 0)
+            WhenOpens<T>(act, tries - 1);
+        else
+            ADD_FAILURE() << "no " << T::staticMetaObject.className() << " opened";
     });
 }
 
-inline void WhenModalOpens(std::function<void(QWidget*)> act) { WhenOpens<QWidget>(std::move(act)); }
+inline void WhenModalOpens(std::function<void(QWidget*)> act) {
+    WhenOpens<QWidget>(std::move(act));
+}
 
 // Types `text` into `w` key by key. Characters without a key of their own arrive as a key event
 // carrying the character, as an input method delivers them.
 inline void Type(QWidget* w, const QString& text) {
     for (const QChar ch : text) {
-        if (ch.unicode() < 0x80) QTest::keyClick(w, char(ch.unicode()));
-        else QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(w, char(ch.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
 }
 
@@ -111,6 +117,8 @@ inline void AnswerMessageBox(QMessageBox::StandardButton button, QString* text =
 }
 
 // Keeps the event loop turning for `ms` milliseconds.
-inline void Pump(int ms) { QTest::qWait(ms); }
+inline void Pump(int ms) {
+    QTest::qWait(ms);
+}
 
 }  // namespace marevisk::testing

@@ -15,10 +15,14 @@ constexpr int kDragPeriodMs = 50;
 
 DragAnchor& AnchorOf(int k) {
     switch (k) {
-        case 1: return DragAnchor1;
-        case 2: return DragAnchor2;
-        case 3: return DragAnchor3;
-        default: return DragAnchor45;  // titles 4 and 5 share one anchor
+        case 1:
+            return DragAnchor1;
+        case 2:
+            return DragAnchor2;
+        case 3:
+            return DragAnchor3;
+        default:
+            return DragAnchor45;  // titles 4 and 5 share one anchor
     }
 }
 
@@ -34,7 +38,9 @@ void BeginTitleDrag(int k) {
     Control<Timer>(SlotOf(k).timer).setPeriod(kDragPeriodMs);
 }
 
-void EndTitleDrag(int k) { Control<Timer>(SlotOf(k).timer).setPeriod(0); }
+void EndTitleDrag(int k) {
+    Control<Timer>(SlotOf(k).timer).setPeriod(0);
+}
 
 void FollowTitleDrag(int k) {
     const DragAnchor& a = AnchorOf(k);

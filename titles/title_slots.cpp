@@ -38,7 +38,9 @@ void MoveButtonsAndPictureRowDown() {
 
 }  // namespace
 
-const TitleSlot& SlotOf(int k) { return kSlots[k - 1]; }
+const TitleSlot& SlotOf(int k) {
+    return kSlots[k - 1];
+}
 
 void CopyTitleText(int k) {
     Control<TransparentLabel>(SlotOf(k).label).setText(Control<EditBox>(SlotOf(k).edit).text());

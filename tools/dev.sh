@@ -13,7 +13,7 @@ packages=(
   qt6-base-dev libjpeg-dev libgif-dev libpng-dev  # toolkit and picture libraries
   fonts-noto-cjk fonts-comic-neue            # Chinese text and the title font
   libgtest-dev libbenchmark-dev              # tests and benchmarks
-  clang libclang-rt-dev                      # fuzzers
+  clang libclang-rt-dev clang-format         # fuzzers, code layout
   valgrind                                   # leak check of a whole run
 )
 
@@ -48,6 +48,8 @@ case "${1:-}" in
     ;;
   test)
     install_missing
+    # Every source file keeps the project's layout (.clang-format).
+    git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
     build
     export QT_QPA_PLATFORM=offscreen
     ctest --test-dir build --output-on-failure -j "$(nproc)"

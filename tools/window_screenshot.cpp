@@ -8,7 +8,9 @@
 #include "app/program_state.h"
 #include "platform/qt/font_mapping.h"
 
-static void InitResources() { Q_INIT_RESOURCE(resources); }
+static void InitResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 int main(int argc, char** argv) {
     if (argc != 2) {

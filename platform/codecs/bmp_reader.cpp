@@ -66,8 +66,15 @@ bool ReadHeader(Bytes dib, Header& h, std::string& reason) {
     const long long height = h.height < 0 ? -h.height : h.height;
     if (!SizeAllowed(h.width, height, reason)) return false;
     switch (h.bpp) {
-        case 1: case 4: case 8: case 16: case 24: case 32: break;
-        default: return reason = why::kDamaged, false;
+        case 1:
+        case 4:
+        case 8:
+        case 16:
+        case 24:
+        case 32:
+            break;
+        default:
+            return reason = why::kDamaged, false;
     }
     const bool compressed = h.compression == kRle8 || h.compression == kRle4;
     if ((h.compression == kRle8 && h.bpp != 8) || (h.compression == kRle4 && h.bpp != 4))
@@ -86,8 +93,8 @@ std::vector<Argb> ReadPalette(Bytes dib, const Header& h) {
     for (long long i = 0; i < n; ++i) {
         const std::size_t at = h.palette_at + std::size_t(i) * std::size_t(h.palette_entry);
         if (!HasBytes(dib, at, 3)) break;
-        palette[std::size_t(i)] = MakeArgb(int(U8(dib, at + 2)), int(U8(dib, at + 1)),
-                                           int(U8(dib, at)));
+        palette[std::size_t(i)] =
+            MakeArgb(int(U8(dib, at + 2)), int(U8(dib, at + 1)), int(U8(dib, at)));
     }
     return palette;
 }
@@ -107,18 +114,26 @@ long long ReadRows(Bytes pixels, const Header& h, const std::vector<Argb>& palet
         for (int x = 0; x < w; ++x) {
             Argb c = 0;
             switch (h.bpp) {
-                case 1: c = palette[(p[x >> 3] >> (7 - (x & 7))) & 1]; break;
-                case 4: c = palette[(p[x >> 1] >> ((x & 1) ? 0 : 4)) & 15]; break;
-                case 8: c = palette[p[x]]; break;
-                case 24: c = MakeArgb(p[3 * x + 2], p[3 * x + 1], p[3 * x]); break;
+                case 1:
+                    c = palette[(p[x >> 3] >> (7 - (x & 7))) & 1];
+                    break;
+                case 4:
+                    c = palette[(p[x >> 1] >> ((x & 1) ? 0 : 4)) & 15];
+                    break;
+                case 8:
+                    c = palette[p[x]];
+                    break;
+                case 24:
+                    c = MakeArgb(p[3 * x + 2], p[3 * x + 1], p[3 * x]);
+                    break;
                 case 16: {
                     const std::uint32_t v = p[2 * x] | (p[2 * x + 1] << 8);
                     c = MakeArgb(h.r.scale(v), h.g.scale(v), h.b.scale(v));
                     break;
                 }
                 default: {
-                    const std::uint32_t v = p[4 * x] | (p[4 * x + 1] << 8) |
-                                            (p[4 * x + 2] << 16) | (std::uint32_t(p[4 * x + 3]) << 24);
+                    const std::uint32_t v = p[4 * x] | (p[4 * x + 1] << 8) | (p[4 * x + 2] << 16) |
+                                            (std::uint32_t(p[4 * x + 3]) << 24);
                     c = MakeArgb(h.r.scale(v), h.g.scale(v), h.b.scale(v),
                                  alpha32 ? int(p[4 * x + 3]) : 255);
                 }
@@ -201,8 +216,7 @@ bool DecodeDibAt(Bytes dib, std::size_t pixel_at, PictureSink& sink, std::string
     }
     if (depth) *depth = h.bpp;
     const std::vector<Argb> palette = ReadPalette(dib, h);
-    if (pixel_at == 0)
-        pixel_at = h.palette_at + palette.size() * std::size_t(h.palette_entry);
+    if (pixel_at == 0) pixel_at = h.palette_at + palette.size() * std::size_t(h.palette_entry);
     if (pixel_at > dib.size()) return reason = why::kDamaged, false;
     if (options.strict && !compressed) {
         // Everything must be there: check before the sink takes memory for it.
@@ -210,7 +224,8 @@ bool DecodeDibAt(Bytes dib, std::size_t pixel_at, PictureSink& sink, std::string
         if (stride * (unsigned long long)rows > dib.size() - pixel_at)
             return reason = why::kDamaged, false;
     }
-    if (!sink.declare(int(h.width), int(rows), Orientation{})) return reason = why::kTooLarge, false;
+    if (!sink.declare(int(h.width), int(rows), Orientation{}))
+        return reason = why::kTooLarge, false;
     sink.begin(int(h.width), int(rows));
     const Bytes pixels = dib.substr(pixel_at);
     const long long done = compressed ? ReadRle(pixels, h, palette, sink, rows)

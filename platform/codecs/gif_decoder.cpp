@@ -17,7 +17,8 @@ struct Source {
 
 int Read(GifFileType* gif, GifByteType* out, int wanted) {
     auto* src = static_cast<Source*>(gif->UserData);
-    const std::size_t n = std::min<std::size_t>(std::size_t(std::max(wanted, 0)), src->data.size() - src->at);
+    const std::size_t n =
+        std::min<std::size_t>(std::size_t(std::max(wanted, 0)), src->data.size() - src->at);
     std::memcpy(out, src->data.data() + src->at, n);
     src->at += n;
     return int(n);
@@ -74,7 +75,8 @@ bool DecodeGif(Bytes data, PictureSink& sink, std::string& reason) {
     std::vector<Argb> palette(256, 0xff000000u);
     if (map && map->Colors) {
         for (int i = 0; i < std::min(map->ColorCount, 256); ++i)
-            palette[std::size_t(i)] = MakeArgb(map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue);
+            palette[std::size_t(i)] =
+                MakeArgb(map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue);
     } else {
         for (int i = 0; i < 256; ++i) palette[std::size_t(i)] = MakeArgb(i, i, i);
     }
@@ -89,7 +91,8 @@ bool DecodeGif(Bytes data, PictureSink& sink, std::string& reason) {
     const int passes = frame.Interlace ? 4 : 1;
     long long delivered = 0;
     for (int pass = 0; pass < passes; ++pass) {
-        const int start = frame.Interlace ? starts[pass] : 0, step = frame.Interlace ? steps[pass] : 1;
+        const int start = frame.Interlace ? starts[pass] : 0,
+                  step = frame.Interlace ? steps[pass] : 1;
         for (long long r = start; r < fh; r += step) {
             if (DGifGetLine(gif.get(), indices.data(), int(fw)) != GIF_OK)
                 return delivered > 0 || (reason = why::kDamaged, false);

@@ -36,7 +36,8 @@ bool DecodePng(Bytes data, Image& out) {
     png_image png{};
     png.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&png, data.data(), data.size())) return false;
-    if (png.width == 0 || png.height == 0 || png.width > kMaxIconSide || png.height > kMaxIconSide) {
+    if (png.width == 0 || png.height == 0 || png.width > kMaxIconSide ||
+        png.height > kMaxIconSide) {
         png_image_free(&png);
         return false;
     }
@@ -96,7 +97,8 @@ bool DecodeIcon(Bytes data, PictureSink& sink, std::string& reason) {
     Image picture;
     if (best.png ? !DecodePng(best.data, picture) : !DecodeDibWithMask(best.data, picture, reason))
         return reason = reason.empty() ? why::kDamaged : reason, false;
-    if (!sink.declare(picture.width, picture.height, Orientation{})) return reason = why::kTooLarge, false;
+    if (!sink.declare(picture.width, picture.height, Orientation{}))
+        return reason = why::kTooLarge, false;
     sink.begin(picture.width, picture.height);
     for (int y = 0; y < picture.height; ++y) sink.row(y, picture.row(y));
     return true;

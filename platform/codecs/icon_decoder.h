@@ -8,7 +8,8 @@
 
 namespace marevisk {
 
-inline constexpr int kMaxIconSide = 1024;  // entries claim at most 256; anything past this is forged
+inline constexpr int kMaxIconSide =
+    1024;  // entries claim at most 256; anything past this is forged
 
 bool DecodeIcon(Bytes data, PictureSink& sink, std::string& reason);
 

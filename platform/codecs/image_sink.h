@@ -8,7 +8,7 @@
 namespace marevisk {
 
 class ImageSink : public PictureSink {
-public:
+  public:
     bool declare(int w, int h, Orientation) override { return w > 0 && h > 0; }
     void wantedSize(int& w, int& h) const override { (void)w, (void)h; }
     void begin(int w, int h) override { image = Image(w, h, 0); }

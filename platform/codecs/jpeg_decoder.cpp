@@ -48,7 +48,8 @@ struct Job {
 int OrientationOf(j_decompress_ptr cinfo) {
     for (jpeg_saved_marker_ptr m = cinfo->marker_list; m; m = m->next) {
         if (m->marker != JPEG_APP0 + 1) continue;
-        const int o = ExifOrientation(Bytes(reinterpret_cast<const char*>(m->data), m->data_length));
+        const int o =
+            ExifOrientation(Bytes(reinterpret_cast<const char*>(m->data), m->data_length));
         if (o != 1) return o;
     }
     return 1;
@@ -60,8 +61,10 @@ bool Run(Job& job, Bytes data, PictureSink& sink, std::string& reason) {
     jpeg_decompress_struct& cinfo = job.cinfo;
     if (setjmp(job.err.jump)) {
         jpeg_destroy_decompress(&cinfo);
-        if (job.err.too_many_scans && job.rows_done == 0) reason = why::kDamaged;
-        else if (job.rows_done == 0) reason = job.declared ? why::kDamaged : why::kNotAPicture;
+        if (job.err.too_many_scans && job.rows_done == 0)
+            reason = why::kDamaged;
+        else if (job.rows_done == 0)
+            reason = job.declared ? why::kDamaged : why::kNotAPicture;
         return job.rows_done > 0;  // a picture cut short shows what decoded
     }
     jpeg_create_decompress(&cinfo);

@@ -9,7 +9,7 @@ constexpr std::size_t kHeader = 128;
 
 // Run-length decoding of one scan line (all planes); runs may continue into the next line.
 class RunReader {
-public:
+  public:
     explicit RunReader(Bytes data) : data_(data), at_(kHeader) {}
     bool line(std::vector<std::uint8_t>& out) {
         for (std::uint8_t& b : out) {
@@ -32,7 +32,7 @@ public:
         return true;
     }
 
-private:
+  private:
     Bytes data_;
     std::size_t at_;
     int left_ = 0;
@@ -59,12 +59,14 @@ bool DecodePcx(Bytes data, PictureSink& sink, std::string& reason) {
         const bool table = data.size() >= kHeader + 769 && U8(data, data.size() - 769) == 0x0c;
         for (int i = 0; i < 256; ++i) {
             const std::size_t at = data.size() - 768 + std::size_t(3 * i);
-            palette[std::size_t(i)] = table ? MakeArgb(int(U8(data, at)), int(U8(data, at + 1)), int(U8(data, at + 2)))
-                                            : MakeArgb(i, i, i);
+            palette[std::size_t(i)] =
+                table ? MakeArgb(int(U8(data, at)), int(U8(data, at + 1)), int(U8(data, at + 2)))
+                      : MakeArgb(i, i, i);
         }
     } else if (one && planes == 4) {
         for (int i = 0; i < 16; ++i)
-            palette[std::size_t(i)] = MakeArgb(int(U8(data, 16 + 3 * i)), int(U8(data, 17 + 3 * i)), int(U8(data, 18 + 3 * i)));
+            palette[std::size_t(i)] = MakeArgb(int(U8(data, 16 + 3 * i)), int(U8(data, 17 + 3 * i)),
+                                               int(U8(data, 18 + 3 * i)));
     } else if (one) {
         palette[0] = MakeArgb(0, 0, 0), palette[1] = MakeArgb(255, 255, 255);
     }

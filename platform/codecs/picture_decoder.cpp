@@ -17,7 +17,7 @@ namespace {
 
 // Places the picture by the fit rule as soon as its size is known, then reduces rows as they come.
 class FitSink : public PictureSink {
-public:
+  public:
     FitSink(int canvas_w, int canvas_h) : canvas_w_(canvas_w), canvas_h_(canvas_h) {}
 
     bool declare(int w, int h, Orientation o) override {
@@ -47,7 +47,7 @@ public:
         return out;
     }
 
-private:
+  private:
     int canvas_w_, canvas_h_;
     Orientation orientation_;
     Rect place_;
@@ -56,14 +56,21 @@ private:
 
 bool Decode(PictureFormat format, Bytes data, PictureSink& sink, std::string& reason) {
     switch (format) {
-        case PictureFormat::Bmp: return DecodeBmp(data, sink, reason);
-        case PictureFormat::Jpeg: return DecodeJpeg(data, sink, reason);
-        case PictureFormat::Gif: return DecodeGif(data, sink, reason);
+        case PictureFormat::Bmp:
+            return DecodeBmp(data, sink, reason);
+        case PictureFormat::Jpeg:
+            return DecodeJpeg(data, sink, reason);
+        case PictureFormat::Gif:
+            return DecodeGif(data, sink, reason);
         case PictureFormat::Icon:
-        case PictureFormat::Cursor: return DecodeIcon(data, sink, reason);
+        case PictureFormat::Cursor:
+            return DecodeIcon(data, sink, reason);
         case PictureFormat::Pcx8:
-        case PictureFormat::Pcx1: return DecodePcx(data, sink, reason);
-        default: reason = why::kNotAPicture; return false;
+        case PictureFormat::Pcx1:
+            return DecodePcx(data, sink, reason);
+        default:
+            reason = why::kNotAPicture;
+            return false;
     }
 }
 

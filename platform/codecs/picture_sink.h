@@ -21,7 +21,7 @@ inline const std::string kEmpty = "文件是空的，或无法读取";
 }  // namespace why
 
 class PictureSink {
-public:
+  public:
     virtual ~PictureSink() = default;
     // The picture's stored size and how it should be turned upright. False refuses the picture.
     virtual bool declare(int width, int height, Orientation orientation) = 0;

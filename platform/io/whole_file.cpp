@@ -18,7 +18,9 @@ void Say(std::string* reason, const std::string& text) {
     if (reason) *reason = text;
 }
 
-std::string SystemError(int err) { return std::strerror(err); }
+std::string SystemError(int err) {
+    return std::strerror(err);
+}
 
 }  // namespace
 

@@ -9,7 +9,7 @@
 namespace marevisk {
 
 class AreaScaler {
-public:
+  public:
     // Rows of a src_w x src_h picture stored with `orientation`, reduced to dst_w x dst_h of the
     // upright picture. A target larger than the upright source is taken pixel by pixel instead.
     AreaScaler(int src_w, int src_h, Orientation orientation, int dst_w, int dst_h);
@@ -21,7 +21,7 @@ public:
     // The reduced picture laid over `background`; parts that no row reached show the background.
     Image finish(Argb background) const;
 
-private:
+  private:
     struct Tap {
         int index;
         float weight;
@@ -33,9 +33,9 @@ private:
     int src_w_, src_h_, dst_w_, dst_h_;
     Orientation orientation_;
     std::vector<std::vector<Tap>> taps_along_row_, taps_across_rows_;
-    std::vector<float> sums_;   // premultiplied r, g, b and alpha per target pixel
-    std::vector<float> line_;   // one source row reduced along its own axis
-    float area_ = 1.0f;         // source area behind one target pixel
+    std::vector<float> sums_;  // premultiplied r, g, b and alpha per target pixel
+    std::vector<float> line_;  // one source row reduced along its own axis
+    float area_ = 1.0f;        // source area behind one target pixel
     int rows_added_ = 0;
 };
 

@@ -8,7 +8,7 @@ namespace {
 
 // Keeps the rows of a loaded BMP as 0x00BBGGRR colours.
 class ColourSink : public PictureSink {
-public:
+  public:
     bool declare(int w, int h, Orientation) override { return w > 0 && h > 0; }
     void wantedSize(int&, int&) const override {}
     void begin(int w, int h) override {
@@ -26,8 +26,15 @@ public:
 
 bool DepthAllowed(int depth) {
     switch (depth) {
-        case 1: case 4: case 8: case 16: case 24: case 32: return true;
-        default: return false;
+        case 1:
+        case 4:
+        case 8:
+        case 16:
+        case 24:
+        case 32:
+            return true;
+        default:
+            return false;
     }
 }
 

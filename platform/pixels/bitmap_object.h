@@ -10,7 +10,7 @@
 namespace marevisk {
 
 class BitmapObject {
-public:
+  public:
     // Replaces the content with an uncompressed BMP file image (core or info header; 1, 4, 8,
     // 16, 24 or 32 bits per pixel; either row order). Anything else leaves the bitmap empty.
     void loadFromBmp(std::string_view bytes);
@@ -30,10 +30,11 @@ public:
     }
     // Ignored outside the bitmap or when it is empty.
     void setPixel(int x, int y, Colour c) {
-        if (inside(x, y)) pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)] = c & 0xffffffu;
+        if (inside(x, y))
+            pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)] = c & 0xffffffu;
     }
 
-private:
+  private:
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
     int width_ = 0, height_ = 0, depth_ = 0;

@@ -19,9 +19,17 @@ constexpr Argb MakeArgb(int r, int g, int b, int a = 255) {
     return (Argb(a) << 24) | (Argb(r) << 16) | (Argb(g) << 8) | Argb(b);
 }
 
-constexpr int RedOf(Argb a) { return int((a >> 16) & 0xff); }
-constexpr int GreenOf(Argb a) { return int((a >> 8) & 0xff); }
-constexpr int BlueOf(Argb a) { return int(a & 0xff); }
-constexpr int AlphaOf(Argb a) { return int(a >> 24); }
+constexpr int RedOf(Argb a) {
+    return int((a >> 16) & 0xff);
+}
+constexpr int GreenOf(Argb a) {
+    return int((a >> 8) & 0xff);
+}
+constexpr int BlueOf(Argb a) {
+    return int(a & 0xff);
+}
+constexpr int AlphaOf(Argb a) {
+    return int(a >> 24);
+}
 
 }  // namespace marevisk

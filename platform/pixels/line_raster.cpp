@@ -23,8 +23,10 @@ bool ClipToBox(double& x1, double& y1, double& x2, double& y2, double lo_x, doub
             continue;
         }
         const double t = q[i] / p[i];
-        if (p[i] < 0.0) t0 = std::max(t0, t);
-        else t1 = std::min(t1, t);
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
         if (t0 > t1) return false;
     }
     const double ox = x1, oy = y1;
@@ -69,19 +71,18 @@ Rect ThinLine(Image& image, int mode, Argb pen, long long x1, long long y1, long
     return box;
 }
 
-Rect WideLine(Image& image, int width, int mode, Argb pen, long long x1, long long y1,
-              long long x2, long long y2) {
+Rect WideLine(Image& image, int width, int mode, Argb pen, long long x1, long long y1, long long x2,
+              long long y2) {
     if (x1 == x2 && y1 == y2) return {};
     const double r = width / 2.0;
     double ax = double(x1), ay = double(y1), bx = double(x2), by = double(y2);
     if (!ClipToBox(ax, ay, bx, by, -r - 1, -r - 1, image.width + r + 1, image.height + r + 1))
         return {};
-    const Rect box = Rect{int(std::floor(std::min(ax, bx) - r)), int(std::floor(std::min(ay, by) - r)),
-                          0, 0};
+    const Rect box =
+        Rect{int(std::floor(std::min(ax, bx) - r)), int(std::floor(std::min(ay, by) - r)), 0, 0};
     const int right = int(std::ceil(std::max(ax, bx) + r)) + 1;
     const int bottom = int(std::ceil(std::max(ay, by) + r)) + 1;
-    const Rect area =
-        Rect{box.x, box.y, right - box.x, bottom - box.y}.intersected(image.rect());
+    const Rect area = Rect{box.x, box.y, right - box.x, bottom - box.y}.intersected(image.rect());
     const double dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy;
     const double r2 = r * r + 1e-9;
     Rect changed;

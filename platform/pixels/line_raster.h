@@ -8,7 +8,7 @@
 namespace marevisk {
 
 struct Pen {
-    int width = 0;             // 0..32767; 0 and 1 draw a one-pixel line
+    int width = 0;            // 0..32767; 0 and 1 draw a one-pixel line
     int mode = kModeCopyPen;  // 0..15, see raster_op.h
     Colour colour = 0;        // 0x00BBGGRR
 };

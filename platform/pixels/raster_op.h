@@ -15,22 +15,54 @@ constexpr Argb ApplyRasterOp(int mode, Argb dst, Argb pen) {
     const Argb d = dst & 0xffffffu, p = pen & 0xffffffu;
     Argb r = 0;
     switch (mode) {
-        case 0: r = 0; break;
-        case 1: r = ~(d | p); break;
-        case 2: r = d & ~p; break;
-        case 3: r = ~p; break;
-        case 4: r = p & ~d; break;
-        case 5: r = ~d; break;
-        case 6: r = d ^ p; break;
-        case 7: r = ~(d & p); break;
-        case 8: r = d & p; break;
-        case 9: r = ~(d ^ p); break;
-        case 10: r = d; break;
-        case 11: r = d | ~p; break;
-        case 12: r = p; break;
-        case 13: r = p | ~d; break;
-        case 14: r = d | p; break;
-        default: r = 0xffffffu; break;
+        case 0:
+            r = 0;
+            break;
+        case 1:
+            r = ~(d | p);
+            break;
+        case 2:
+            r = d & ~p;
+            break;
+        case 3:
+            r = ~p;
+            break;
+        case 4:
+            r = p & ~d;
+            break;
+        case 5:
+            r = ~d;
+            break;
+        case 6:
+            r = d ^ p;
+            break;
+        case 7:
+            r = ~(d & p);
+            break;
+        case 8:
+            r = d & p;
+            break;
+        case 9:
+            r = ~(d ^ p);
+            break;
+        case 10:
+            r = d;
+            break;
+        case 11:
+            r = d | ~p;
+            break;
+        case 12:
+            r = p;
+            break;
+        case 13:
+            r = p | ~d;
+            break;
+        case 14:
+            r = d | p;
+            break;
+        default:
+            r = 0xffffffu;
+            break;
     }
     return 0xff000000u | (r & 0xffffffu);
 }

@@ -25,7 +25,9 @@ int KeyState(Qt::KeyboardModifiers m) {
 }  // namespace
 
 Canvas::Canvas(QWidget* parent, int client_w, int client_h, bool border, Argb background)
-    : QWidget(parent), border_(border), background_(background),
+    : QWidget(parent),
+      border_(border),
+      background_(background),
       image_(client_w, client_h, background) {
     setFixedSize(client_w + 2 * frame(), client_h + 2 * frame());
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -76,7 +78,9 @@ void Canvas::writeText(const QString& text) {
     repaintClient(image_.rect());
 }
 
-std::string Canvas::takePicture() const { return EncodeBmp24(image_); }
+std::string Canvas::takePicture() const {
+    return EncodeBmp24(image_);
+}
 
 // A long stroke draws thousands of lines per move: collect their rectangles and ask the toolkit
 // for one repaint once control is back in the event loop.
@@ -100,7 +104,8 @@ void Canvas::paintEvent(QPaintEvent* event) {
         p.drawRect(0, 0, width() - 1, height() - 1);
     }
     const QImage view = View(image_);
-    const QRect target = event->rect().intersected(QRect(frame(), frame(), image_.width, image_.height));
+    const QRect target =
+        event->rect().intersected(QRect(frame(), frame(), image_.width, image_.height));
     p.drawImage(target, view, target.translated(-frame(), -frame()));
 }
 

@@ -3,8 +3,8 @@
 // centred shrink-to-fit rule, the background colour elsewhere) wipes what was drawn.
 #pragma once
 #include <QFont>
-#include <algorithm>
 #include <QWidget>
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -15,7 +15,7 @@ namespace marevisk {
 
 class Canvas : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `client_w` x `client_h` pixels of drawing area, inside a one-pixel frame when `border`.
     Canvas(QWidget* parent, int client_w, int client_h, bool border, Argb background);
 
@@ -37,34 +37,34 @@ public:
     void clear();
     void setTextFont(const QFont& font) { text_font_ = font; }
     void writeText(const QString& text);  // black, transparent background, at the text position
-    std::string takePicture() const;       // the client area as BMP file bytes
+    std::string takePicture() const;      // the client area as BMP file bytes
 
     const Image& image() const { return image_; }
     int clientWidth() const { return image_.width; }
     int clientHeight() const { return image_.height; }
     Argb backgroundColour() const { return background_; }
 
-signals:
+  signals:
     void rightPressed(int x, int y, int keys);
     void rightReleased(int x, int y, int keys);
     void pointerMoved(int x, int y, int keys);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void repaintClient(const Rect& area);
     void flushRepaint();
     int frame() const { return border_ ? 1 : 0; }
 
     bool border_;
     Argb background_;
-    Image image_;        // what the client area shows under the child labels
-    Image picture_;      // the background picture at its drawn size
-    Rect picture_place_; // where it lies
+    Image image_;         // what the client area shows under the child labels
+    Image picture_;       // the background picture at its drawn size
+    Rect picture_place_;  // where it lies
     Pen pen_;
     QFont text_font_;
     int text_x_ = 0;

@@ -63,7 +63,8 @@ void ColourPicker::chooseOther() {
 void ColourPicker::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
-    p.fillRect(rect(), isDown() ? pal.color(QPalette::Button).darker(115) : pal.color(QPalette::Button));
+    p.fillRect(rect(),
+               isDown() ? pal.color(QPalette::Button).darker(115) : pal.color(QPalette::Button));
     p.setPen(hasFocus() ? pal.color(QPalette::Highlight) : pal.color(QPalette::Mid));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     const QRect swatch(3, 3, width() - 13, height() - 6);

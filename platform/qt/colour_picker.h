@@ -11,19 +11,19 @@ namespace marevisk {
 
 class ColourPicker : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     explicit ColourPicker(QWidget* parent);
     Colour colour() const { return colour_; }
     void setColour(Colour colour);
     QMenu* colourMenu() const { return menu_; }
 
-signals:
+  signals:
     void colourChosen();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void choose(Colour colour);
     void chooseOther();
 

@@ -8,13 +8,13 @@ namespace marevisk {
 namespace {
 
 class ByteLimit : public QValidator {
-public:
+  public:
     ByteLimit(QObject* parent, int limit) : QValidator(parent), limit_(limit) {}
     State validate(QString& input, int&) const override {
         return Gb18030ByteCount(input.toStdString()) <= std::size_t(limit_) ? Acceptable : Invalid;
     }
 
-private:
+  private:
     int limit_;
 };
 

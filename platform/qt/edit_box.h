@@ -7,11 +7,11 @@ namespace marevisk {
 
 class EditBox : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     EditBox(QWidget* parent, int byte_limit);
     int byteLimit() const { return byte_limit_; }
 
-private:
+  private:
     int byte_limit_;
 };
 

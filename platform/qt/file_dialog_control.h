@@ -10,7 +10,7 @@ namespace marevisk {
 
 class FileDialogControl : public QObject {
     Q_OBJECT
-public:
+  public:
     enum class Mode { Open, Save };
 
     explicit FileDialogControl(QObject* parent) : QObject(parent) {}

@@ -15,7 +15,7 @@ namespace {
 
 // The toolkit's dialog, held to a size range: sizes outside it are not listed and not accepted.
 class RangedFontDialog : public QFontDialog {
-public:
+  public:
     RangedFontDialog(const QFont& initial, QWidget* owner, int min, int max)
         : QFontDialog(initial, owner), min_(min), max_(max) {
         setOption(QFontDialog::DontUseNativeDialog);
@@ -23,7 +23,8 @@ public:
         for (QListView* list : findChildren<QListView*>()) {
             auto* model = qobject_cast<QStringListModel*>(list->model());
             if (!model) continue;
-            connect(model, &QAbstractItemModel::modelReset, list, [this, list, model] { hideOutOfRange(list, model); });
+            connect(model, &QAbstractItemModel::modelReset, list,
+                    [this, list, model] { hideOutOfRange(list, model); });
             hideOutOfRange(list, model);
         }
     }
@@ -38,7 +39,7 @@ public:
         QFontDialog::done(result);
     }
 
-private:
+  private:
     // Only the list of sizes holds nothing but numbers.
     void hideOutOfRange(QListView* list, QStringListModel* model) {
         const QStringList items = model->stringList();

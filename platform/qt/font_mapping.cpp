@@ -29,7 +29,8 @@ void Substitute(const QString& face, QStringList candidates) {
 }  // namespace
 
 void MapFormFonts() {
-    Substitute(QStringLiteral("Comic Sans MS"), {"Comic Neue", "Comic Relief", "Comic Neue Angular"});
+    Substitute(QStringLiteral("Comic Sans MS"),
+               {"Comic Neue", "Comic Relief", "Comic Neue Angular"});
     Substitute(QStringLiteral("微软雅黑"), kCjkSans);
     Substitute(QStringLiteral("宋体"), kCjkSerif);
     // The default GUI font: a small sans that also has Chinese characters.

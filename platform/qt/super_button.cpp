@@ -24,8 +24,10 @@ void SuperButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
     QColor face = pal.color(QPalette::Button);
-    if (isDown()) face = face.darker(115);
-    else if (hovered_) face = face.lighter(108);
+    if (isDown())
+        face = face.darker(115);
+    else if (hovered_)
+        face = face.lighter(108);
     p.fillRect(rect(), face);
     p.setPen(hasFocus() || hovered_ ? pal.color(QPalette::Highlight) : pal.color(QPalette::Mid));
     p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);

@@ -6,15 +6,15 @@ namespace marevisk {
 
 class SuperButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     SuperButton(QWidget* parent, const QString& caption);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-private:
+  private:
     bool hovered_ = false;
 };
 

@@ -7,7 +7,7 @@ namespace marevisk {
 
 class Timer : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Timer(QObject* parent) : QObject(parent) {
         timer_.setTimerType(Qt::PreciseTimer);
         connect(&timer_, &QTimer::timeout, this, &Timer::tick);
@@ -22,10 +22,10 @@ public:
         if (period > 0) timer_.start(period);
     }
 
-signals:
+  signals:
     void tick();
 
-private:
+  private:
     QTimer timer_;
     int period_ = 0;
 };

@@ -42,15 +42,20 @@ void TransparentLabel::setLogFont(const LogFont& lf) {
     setLabelFont(FontFromLogFont(lf));
 }
 
-void TransparentLabel::setLeft(int left) { move(std::clamp(left, -32627, 32627), y()); }
-void TransparentLabel::setTop(int top) { move(x(), std::clamp(top, -32627, 32627)); }
+void TransparentLabel::setLeft(int left) {
+    move(std::clamp(left, -32627, 32627), y());
+}
+void TransparentLabel::setTop(int top) {
+    move(x(), std::clamp(top, -32627, 32627));
+}
 
 void TransparentLabel::paintEvent(QPaintEvent*) {
     if (text_.isEmpty()) return;
     QPainter p(this);
     p.setFont(font_);
     p.setPen(QColor::fromRgb(ArgbFromColour(colour_)));
-    const int align = Qt::AlignLeft | Qt::TextSingleLine | (centred_ ? Qt::AlignVCenter : Qt::AlignTop);
+    const int align =
+        Qt::AlignLeft | Qt::TextSingleLine | (centred_ ? Qt::AlignVCenter : Qt::AlignTop);
     if (escapement_ != 0) {
         // Turned text starts at the top-left corner and is cut at the label's edges.
         p.rotate(-escapement_ / 10.0);
@@ -61,13 +66,17 @@ void TransparentLabel::paintEvent(QPaintEvent*) {
 }
 
 void TransparentLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit leftPressed();
-    else event->ignore();
+    if (event->button() == Qt::LeftButton)
+        emit leftPressed();
+    else
+        event->ignore();
 }
 
 void TransparentLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit leftReleased();
-    else event->ignore();
+    if (event->button() == Qt::LeftButton)
+        emit leftReleased();
+    else
+        event->ignore();
 }
 
 void TransparentLabel::moveEvent(QMoveEvent* event) {

@@ -15,7 +15,7 @@ class Canvas;
 
 class TransparentLabel : public QWidget {
     Q_OBJECT
-public:
+  public:
     TransparentLabel(QWidget* parent, const QString& text, bool centred);
 
     QString text() const { return text_; }
@@ -32,11 +32,11 @@ public:
     void setLeft(int left);
     void setTop(int top);
 
-signals:
+  signals:
     void leftPressed();
     void leftReleased();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -44,7 +44,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     void restoreUnder(const QRect& rect);
 
     QString text_;

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QKeyEvent>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -26,13 +26,15 @@ Window* g_window = nullptr;
 // The top-level widget: Esc closes it from whichever control has the focus, since no control of
 // the form keeps Esc for itself and the key travels up to here.
 class TopLevel : public QWidget {
-public:
+  public:
     explicit TopLevel(Qt::WindowFlags flags) : QWidget(nullptr, flags) {}
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) close();
-        else QWidget::keyPressEvent(event);
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+            close();
+        else
+            QWidget::keyPressEvent(event);
     }
 };
 
@@ -43,9 +45,13 @@ QFont FormFont(const char* face, int pixel_height, int weight) {
     return f;
 }
 
-Argb ButtonFace() { return QApplication::palette().color(QPalette::Button).rgb() | 0xff000000u; }
+Argb ButtonFace() {
+    return QApplication::palette().color(QPalette::Button).rgb() | 0xff000000u;
+}
 
-QString Text(const char* s) { return QString::fromUtf8(s ? s : ""); }
+QString Text(const char* s) {
+    return QString::fromUtf8(s ? s : "");
+}
 
 }  // namespace
 
@@ -57,7 +63,9 @@ Window& TheWindow() {
     return *g_window;
 }
 
-bool HasWindow() { return g_window != nullptr; }
+bool HasWindow() {
+    return g_window != nullptr;
+}
 
 void Window::Missing(const std::string& name) {
     std::fprintf(stderr, "marevisk: the window has no control %s of that kind\n", name.c_str());
@@ -99,7 +107,9 @@ void Window::build(const ControlDef& def) {
     QWidget* widget = nullptr;
     const QString text = Text(def.text);
     switch (def.kind) {
-        case ControlKind::GroupBox: widget = new QGroupBox(text, parent); break;
+        case ControlKind::GroupBox:
+            widget = new QGroupBox(text, parent);
+            break;
         case ControlKind::Canvas: {
             const bool text_canvas = def.style == ControlStyle::TextCanvas;
             const int frame = text_canvas ? 2 : 0;
@@ -126,12 +136,17 @@ void Window::build(const ControlDef& def) {
         case ControlKind::Button: {
             auto* button = new QPushButton(text, parent);
             button->setAutoDefault(false);
-            if (def.style == ControlStyle::PictureButton) button->setFont(FormFont("宋体", 12, 400));
+            if (def.style == ControlStyle::PictureButton)
+                button->setFont(FormFont("宋体", 12, 400));
             widget = button;
             break;
         }
-        case ControlKind::SuperButton: widget = new SuperButton(parent, text); break;
-        case ControlKind::ColourPicker: widget = new ColourPicker(parent); break;
+        case ControlKind::SuperButton:
+            widget = new SuperButton(parent, text);
+            break;
+        case ControlKind::ColourPicker:
+            widget = new ColourPicker(parent);
+            break;
         case ControlKind::EditBox: {
             auto* edit = new EditBox(parent, def.style == ControlStyle::TitleEdit ? 60 : 0);
             if (def.style == ControlStyle::TitleEdit || def.style == ControlStyle::TitleEditFree)
@@ -139,7 +154,9 @@ void Window::build(const ControlDef& def) {
             widget = edit;
             break;
         }
-        case ControlKind::Timer: object = new Timer(parent); break;
+        case ControlKind::Timer:
+            object = new Timer(parent);
+            break;
         case ControlKind::FileDialog: {
             auto* dialog = new FileDialogControl(parent);
             if (def.style == ControlStyle::PictureDialog) {
@@ -168,19 +185,23 @@ void Window::bind(const Binding& b) {
     auto mouse = [h](int x, int y, int keys) { h({x, y, keys}); };
     switch (b.event) {
         case Event::Clicked:
-            QObject::connect(qobject_cast<QAbstractButton*>(control), &QAbstractButton::clicked, plain);
+            QObject::connect(qobject_cast<QAbstractButton*>(control), &QAbstractButton::clicked,
+                             plain);
             break;
         case Event::TextChanged:
             QObject::connect(qobject_cast<EditBox*>(control), &QLineEdit::textChanged, plain);
             break;
         case Event::ColourChosen:
-            QObject::connect(qobject_cast<ColourPicker*>(control), &ColourPicker::colourChosen, plain);
+            QObject::connect(qobject_cast<ColourPicker*>(control), &ColourPicker::colourChosen,
+                             plain);
             break;
         case Event::LeftPressed:
-            QObject::connect(qobject_cast<TransparentLabel*>(control), &TransparentLabel::leftPressed, plain);
+            QObject::connect(qobject_cast<TransparentLabel*>(control),
+                             &TransparentLabel::leftPressed, plain);
             break;
         case Event::LeftReleased:
-            QObject::connect(qobject_cast<TransparentLabel*>(control), &TransparentLabel::leftReleased, plain);
+            QObject::connect(qobject_cast<TransparentLabel*>(control),
+                             &TransparentLabel::leftReleased, plain);
             break;
         case Event::Tick:
             QObject::connect(qobject_cast<Timer*>(control), &Timer::tick, plain);

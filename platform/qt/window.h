@@ -12,7 +12,7 @@
 namespace marevisk {
 
 class Window {
-public:
+  public:
     // Builds every control of `definition` and connects `bindings`, each once.
     Window(const WindowDefinition& definition, std::span<const Binding> bindings);
     ~Window();
@@ -31,7 +31,7 @@ public:
         return *control;
     }
 
-private:
+  private:
     [[noreturn]] static void Missing(const std::string& name);
     void build(const ControlDef& def);
     void bind(const Binding& binding);

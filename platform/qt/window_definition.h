@@ -7,7 +7,15 @@
 namespace marevisk {
 
 enum class ControlKind {
-    GroupBox, Canvas, TransparentLabel, Button, SuperButton, ColourPicker, EditBox, Timer, FileDialog
+    GroupBox,
+    Canvas,
+    TransparentLabel,
+    Button,
+    SuperButton,
+    ColourPicker,
+    EditBox,
+    Timer,
+    FileDialog
 };
 
 // How a control looks beyond its place and text; each preset is one line of the style table.
@@ -29,14 +37,21 @@ struct ControlDef {
     const char* parent;  // nullptr: the main window
     int left, top, width, height;
     bool visible;
-    bool tab;            // reached by Tab
+    bool tab;  // reached by Tab
     const char* text;
     ControlStyle style = ControlStyle::Plain;
 };
 
 enum class Event {
-    Clicked, TextChanged, ColourChosen, LeftPressed, LeftReleased, Tick,
-    RightPressed, RightReleased, PointerMoved
+    Clicked,
+    TextChanged,
+    ColourChosen,
+    LeftPressed,
+    LeftReleased,
+    Tick,
+    RightPressed,
+    RightReleased,
+    PointerMoved
 };
 
 struct EventArgs {

@@ -13,8 +13,10 @@ namespace {
 std::size_t CountWithoutConverter(std::string_view utf8) {
     std::size_t n = 0;
     for (unsigned char c : utf8) {
-        if (c < 0x80) n += 1;
-        else if ((c & 0xc0) != 0x80) n += 4;  // a lead byte starts one code point
+        if (c < 0x80)
+            n += 1;
+        else if ((c & 0xc0) != 0x80)
+            n += 4;  // a lead byte starts one code point
     }
     return n;
 }

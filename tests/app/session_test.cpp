@@ -6,11 +6,11 @@
 #include <QMenu>
 #include <QTemporaryDir>
 
+#include "../window_fixture.h"
 #include "app/run_program.h"
 #include "platform/io/whole_file.h"
 #include "platform/qt/transparent_label.h"
 #include "tests/fixtures/bmp_maker.h"
-#include "../window_fixture.h"
 
 namespace marevisk::testing {
 namespace {
@@ -18,8 +18,9 @@ namespace {
 TEST(SessionTest, AWholeRunEndsWithStatusZeroAndReleasesItsState) {
     QTemporaryDir dir;
     const QString picture = dir.filePath("back.bmp");
-    ASSERT_TRUE(WriteWholeFile(picture.toStdString(),
-                               fixtures::MakeBmp({300, 400, 24}, std::vector<std::uint32_t>(300 * 400, 0x336699))));
+    ASSERT_TRUE(WriteWholeFile(
+        picture.toStdString(),
+        fixtures::MakeBmp({300, 400, 24}, std::vector<std::uint32_t>(300 * 400, 0x336699))));
     bool all_done = false;
     // Whatever happens, the run ends: a step that hangs fails the test instead.
     QTimer guard;
@@ -44,7 +45,9 @@ TEST(SessionTest, AWholeRunEndsWithStatusZeroAndReleasesItsState) {
 
         QWindow* win = TheWindow().widget()->windowHandle();
         QWidget& canvas = Control<QWidget>("画板1");
-        const auto at = [&](int x, int y) { return canvas.mapTo(TheWindow().widget(), QPoint(x, y)); };
+        const auto at = [&](int x, int y) {
+            return canvas.mapTo(TheWindow().widget(), QPoint(x, y));
+        };
         QTest::mousePress(win, Qt::RightButton, {}, at(30, 40));
         for (int i = 1; i <= 20; ++i) QTest::mouseMove(win, at(30 + 5 * i, 40 + 3 * i));
         QTest::mouseRelease(win, Qt::RightButton, {}, at(130, 100));

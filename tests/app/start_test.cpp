@@ -1,18 +1,19 @@
+#include <QClipboard>
+#include <QColorDialog>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "../window_fixture.h"
 #include "app/run_program.h"
 #include "app/usage_instructions.h"
 #include "platform/codecs/image_sink.h"
 #include "platform/codecs/jpeg_decoder.h"
 #include "platform/qt/edit_box.h"
 #include "platform/qt/transparent_label.h"
-#include "../window_fixture.h"
-
-#include <QFile>
 
 namespace marevisk::testing {
 namespace {
@@ -44,8 +45,8 @@ TEST_F(StartTest, PreviewShowsThePhotographAtItsNaturalSizeInTheMiddle) {
 
 TEST_F(StartTest, ThreeTitlesShownRowsFourAndFiveHiddenFocusInTitleOne) {
     const char* shown[] = {"透明标签7", "透明标签1", "透明标签2", "编辑框5", "编辑框4", "编辑框1"};
-    const char* hidden[] = {"透明标签8", "透明标签9", "透明标签10", "编辑框2", "颜色选择器4",
-                            "超级按钮4", "透明标签11", "编辑框3", "颜色选择器5", "超级按钮5"};
+    const char* hidden[] = {"透明标签8", "透明标签9",  "透明标签10", "编辑框2",     "颜色选择器4",
+                            "超级按钮4", "透明标签11", "编辑框3",    "颜色选择器5", "超级按钮5"};
     for (const char* n : shown) EXPECT_TRUE(control(n).isVisible()) << n;
     for (const char* n : hidden) EXPECT_FALSE(control(n).isVisible()) << n;
     EXPECT_EQ(control<TransparentLabel>("透明标签7").text(), "自定义标题1");
@@ -64,7 +65,8 @@ TEST_F(StartTest, ControlsLieWhereTheTableSays) {
     // The preview's client area is 288 x 416 at (15, 25) of the window.
     EXPECT_EQ(preview().mapTo(window_->widget(), QPoint(0, 0)), QPoint(15, 25));
     EXPECT_EQ(window_->widget()->size(), QSize(732, 465));
-    EXPECT_TRUE(window_->widget()->windowTitle().startsWith("Marevisk v2  【Brennvik】提供 客服QQ："));
+    EXPECT_TRUE(
+        window_->widget()->windowTitle().startsWith("Marevisk v2  【Brennvik】提供 客服QQ："));
 }
 
 TEST_F(StartTest, TypingIntoTitleOneChangesTheTitleAtOnce) {
@@ -134,12 +136,13 @@ TEST_P(LayoutTest, AddButtonsRevealRowsAndMoveTheRest) {
 
 INSTANTIATE_TEST_SUITE_P(
     Orders, LayoutTest,
-    ::testing::Values(LayoutCase{"start", {}, 119, 151, 154, false, false},
-                      LayoutCase{"one", {"按钮2"}, 183, 212, 215, true, false},
-                      LayoutCase{"two", {"按钮4"}, 183, 212, 215, false, true},
-                      LayoutCase{"one_then_two", {"按钮2", "按钮4"}, 183, 212, 215, true, true},
-                      LayoutCase{"two_then_one", {"按钮4", "按钮2"}, 183, 212, 215, true, true},
-                      LayoutCase{"twice", {"按钮2", "按钮2", "按钮4", "按钮4"}, 183, 212, 215, true, true}),
+    ::testing::Values(
+        LayoutCase{"start", {}, 119, 151, 154, false, false},
+        LayoutCase{"one", {"按钮2"}, 183, 212, 215, true, false},
+        LayoutCase{"two", {"按钮4"}, 183, 212, 215, false, true},
+        LayoutCase{"one_then_two", {"按钮2", "按钮4"}, 183, 212, 215, true, true},
+        LayoutCase{"two_then_one", {"按钮4", "按钮2"}, 183, 212, 215, true, true},
+        LayoutCase{"twice", {"按钮2", "按钮2", "按钮4", "按钮4"}, 183, 212, 215, true, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartTest, ATitleChangeWipesDrawnPixelsUnderItsLabelOnly) {
@@ -184,11 +187,49 @@ TEST_F(StartTest, ChoosingAColourRecolours) {
     EXPECT_EQ(control<TransparentLabel>("透明标签1").textColour(), 0x0000ffu);
 }
 
+TEST_F(StartTest, TheFullColourDialogIsOneStepAway) {
+    WhenOpens<QMenu>([](QMenu* menu) { menu->actions().last()->trigger(); });
+    WhenOpens<QColorDialog>([](QColorDialog* dialog) {
+        dialog->setCurrentColor(QColor(10, 20, 30));
+        dialog->accept();
+    });
+    QTest::mouseClick(&control("颜色选择器3"), Qt::LeftButton);
+    EXPECT_EQ(control<TransparentLabel>("透明标签2").textColour(), 0x1e140au);
+}
+
+TEST_F(StartTest, PastingPastTheLimitIsRefused) {
+    auto& edit = control<QLineEdit>("编辑框4");
+    Type(&edit, "举牌");
+    QApplication::clipboard()->setText(QString("测").repeated(29));
+    edit.setFocus();
+    edit.end(false);
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit.text(), "举牌") << "31 characters would not fit";
+    QApplication::clipboard()->setText(QString("测").repeated(28));
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit.text(), "举牌" + QString("测").repeated(28));
+}
+
+TEST_F(StartTest, ATurnedFontDrawsTheTitleTurned) {
+    auto& label = control<TransparentLabel>("透明标签7");
+    LogFont lf;
+    lf.height = -16;
+    lf.weight = 700;
+    lf.face_name = "Comic Sans MS";
+    label.setLogFont(lf);
+    const QImage upright = label.grab().toImage();
+    lf.escapement = lf.orientation = 900;
+    label.setLogFont(lf);
+    EXPECT_EQ(label.escapement(), 900);
+    EXPECT_NE(label.grab().toImage(), upright);
+}
+
 TEST_F(StartTest, UsageButtonShowsTheUsageText) {
     const QString expected = QString::fromUtf8(
         "使用说明：\r\n\r\n打开软件，输入自定义标题名称。\r\n可以选择本地的图片作为背景。\r\n"
         "每个标题输入后面都有颜色和字体选择框，可以更换颜色和字体\r\n"
-        "可以生成芯片字体，右键可以涂鸦，每个标签可以随意拖动。\r\n做好图片，点击保存举牌图即可!\r\n"
+        "可以生成芯片字体，右键可以涂鸦，每个标签可以随意拖动。\r\n做好图片，点击保存举牌图即可!"
+        "\r\n"
         "不会使用可以到群里提问，群号：");
     EXPECT_TRUE(UsageText().startsWith(expected));
     EXPECT_EQ(UsageText().count("\r\n"), 7);

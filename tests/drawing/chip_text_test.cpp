@@ -1,11 +1,11 @@
-#include "platform/qt/edit_box.h"
 #include "../window_fixture.h"
+#include "platform/qt/edit_box.h"
 
 namespace marevisk::testing {
 namespace {
 
 class ChipTextTest : public WindowTest {
-protected:
+  protected:
     void stamp(const QString& text) {
         auto& edit = control<EditBox>("编辑框6");
         edit.clear();

@@ -4,7 +4,7 @@ namespace marevisk::testing {
 namespace {
 
 class GlowStrokeTest : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         WindowTest::SetUp();
         // A known background: a grey picture would do, the photo is just as good but busier.
@@ -13,7 +13,9 @@ protected:
     QWindow* win() { return window_->widget()->windowHandle(); }
     QPoint inWindow(int x, int y) { return preview().mapTo(window_->widget(), QPoint(x, y)); }
     void rightPress(int x, int y) { QTest::mousePress(win(), Qt::RightButton, {}, inWindow(x, y)); }
-    void rightRelease(int x, int y) { QTest::mouseRelease(win(), Qt::RightButton, {}, inWindow(x, y)); }
+    void rightRelease(int x, int y) {
+        QTest::mouseRelease(win(), Qt::RightButton, {}, inWindow(x, y));
+    }
     void moveTo(int x, int y) { QTest::mouseMove(win(), inWindow(x, y)); }
     Argb before(int x, int y) const { return base_.at(x, y); }
     static Argb RedOnly(Argb p) { return MakeArgb(RedOf(p), 0, 0); }
@@ -56,7 +58,8 @@ TEST_F(GlowStrokeTest, ASelfCrossingStaysWhite) {
     moveTo(80, 100);
     moveTo(60, 80);
     moveTo(60, 120);
-    EXPECT_EQ(previewPixel(60, 100), kWhite) << "the later band masked it, the redraw made it white";
+    EXPECT_EQ(previewPixel(60, 100), kWhite)
+        << "the later band masked it, the redraw made it white";
     EXPECT_EQ(previewPixel(45, 100), kWhite);
     rightRelease(60, 120);
 }

@@ -14,7 +14,7 @@ constexpr Colour W = 0xffffff, K = 0x000000, R = 0x0000ff, G = 0x00ff00;
 
 // Records the segments the tracer draws as "colour:x1,y1>x2,y2".
 class Recorder : public TraceTarget {
-public:
+  public:
     void setPenColour(Colour c) override { colour_ = c; }
     void drawLine(int x1, int y1, int x2, int y2) override {
         std::ostringstream s;
@@ -23,12 +23,12 @@ public:
     }
     std::vector<std::string> segments;
 
-private:
+  private:
     Colour colour_ = 0;
 };
 
 class TraceTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { CreateProgramState(); }
     void TearDown() override { ReleaseProgramState(); }
 
@@ -37,7 +37,8 @@ protected:
         const int h = int(rows.size()), w = int(rows[0].size());
         SourceBitmap->createBlank(w, h, 24, W);
         for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) SourceBitmap->setPixel(x, y, rows[std::size_t(y)][std::size_t(x)]);
+            for (int x = 0; x < w; ++x)
+                SourceBitmap->setPixel(x, y, rows[std::size_t(y)][std::size_t(x)]);
     }
     std::vector<std::string> trace() {
         Recorder r;

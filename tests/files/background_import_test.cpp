@@ -1,7 +1,7 @@
+#include "file_test_support.h"
 #include "platform/qt/transparent_label.h"
 #include "tests/fixtures/bmp_maker.h"
 #include "tests/fixtures/picture_maker.h"
-#include "file_test_support.h"
 
 namespace marevisk::testing {
 namespace {
@@ -9,7 +9,7 @@ namespace {
 using namespace fixtures;
 
 class ImportTest : public FilesTest {
-protected:
+  protected:
     void import(const QString& name, FileDialogSeen* seen = nullptr) {
         AnswerFileDialog(name.isEmpty() ? QString() : path(name), seen);
         QTest::mouseClick(&control("按钮1"), Qt::LeftButton);
@@ -22,7 +22,8 @@ TEST_F(ImportTest, TheDialogOffersPictureKindsAndTheLastPath) {
     FileDialogSeen first, second;
     import("a.bmp", &first);
     EXPECT_EQ(first.title, "选择自己喜欢的图片~");
-    EXPECT_EQ(first.filters, (QStringList{"JPG图片 (*.jpg)", "JPEG图片 (*.jpeg)", "GIF图片 (*.gif)", "BMP位图 (*.bmp)"}));
+    EXPECT_EQ(first.filters, (QStringList{"JPG图片 (*.jpg)", "JPEG图片 (*.jpeg)", "GIF图片 (*.gif)",
+                                          "BMP位图 (*.bmp)"}));
     EXPECT_EQ(first.selected_filter, "JPG图片 (*.jpg)");
     EXPECT_FALSE(first.save);
     import("", &second);
@@ -42,17 +43,32 @@ TEST_F(ImportTest, EveryKindOfPictureIsShownCentredAndShrunkToFit) {
     const std::vector<std::uint8_t> zeros(100 * 100, 0);
     const Shown cases[] = {
         {"photo.jpg", MakeJpeg(blue), {0, 100, 288, 216}, MakeArgb(0, 0, 254)},
-        {"tall.bmp", MakeBmp({200, 1000, 24}, std::vector<std::uint32_t>(200 * 1000, 0x00ff00)), {102, 0, 83, 416}, MakeArgb(0, 255, 0)},
-        {"square.gif", MakeGif({100, 100, 0, 0, 100, 100, false, -1, {0x0000ff}}, zeros), {94, 158, 100, 100}, MakeArgb(255, 0, 0)},
-        {"named.jpg", MakeGif({100, 100, 0, 0, 100, 100, true, -1, {0x00ffff}}, zeros), {94, 158, 100, 100}, MakeArgb(255, 255, 0)},
-        {"exact.pcx", MakePcx8(Image(288, 416, MakeArgb(9, 9, 9)), {}, {}), {0, 0, 288, 416}, MakeArgb(9, 9, 9)},
+        {"tall.bmp",
+         MakeBmp({200, 1000, 24}, std::vector<std::uint32_t>(200 * 1000, 0x00ff00)),
+         {102, 0, 83, 416},
+         MakeArgb(0, 255, 0)},
+        {"square.gif",
+         MakeGif({100, 100, 0, 0, 100, 100, false, -1, {0x0000ff}}, zeros),
+         {94, 158, 100, 100},
+         MakeArgb(255, 0, 0)},
+        {"named.jpg",
+         MakeGif({100, 100, 0, 0, 100, 100, true, -1, {0x00ffff}}, zeros),
+         {94, 158, 100, 100},
+         MakeArgb(255, 255, 0)},
+        {"exact.pcx",
+         MakePcx8(Image(288, 416, MakeArgb(9, 9, 9)), {}, {}),
+         {0, 0, 288, 416},
+         MakeArgb(9, 9, 9)},
     };
     for (const Shown& c : cases) {
         write(c.file, c.bytes);
         import(c.file);
         const Rect& r = c.place;
         const Argb centre = previewPixel(r.x + r.width / 2, r.y + r.height / 2);
-        EXPECT_LE(std::abs(BlueOf(centre) - BlueOf(c.centre)) + std::abs(RedOf(centre) - RedOf(c.centre)), 4) << c.file;
+        EXPECT_LE(
+            std::abs(BlueOf(centre) - BlueOf(c.centre)) + std::abs(RedOf(centre) - RedOf(c.centre)),
+            4)
+            << c.file;
         if (r.x > 0) {
             EXPECT_EQ(previewPixel(r.x - 1, r.y + 5), face()) << c.file;
             EXPECT_NE(previewPixel(r.x, r.y + 5), face()) << c.file;
@@ -63,6 +79,13 @@ TEST_F(ImportTest, EveryKindOfPictureIsShownCentredAndShrunkToFit) {
             EXPECT_EQ(previewPixel(r.x + 5, r.bottom()), face()) << c.file;
         }
     }
+}
+
+TEST_F(ImportTest, ANameWithoutExtensionGetsJpgAndTheContentDecides) {
+    // BMP bytes under a .jpg name: typed without the extension, recognised by content.
+    write("pic.jpg", MakeBmp({288, 416, 24}, std::vector<std::uint32_t>(288 * 416, 0x0000ff)));
+    import("pic");
+    EXPECT_EQ(previewPixel(100, 100), MakeArgb(255, 0, 0));
 }
 
 TEST_F(ImportTest, ASavedPlacardComesBackAt222By389) {

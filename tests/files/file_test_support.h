@@ -4,19 +4,21 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/io/whole_file.h"
 #include "../window_fixture.h"
+#include "platform/io/whole_file.h"
 
 namespace marevisk::testing {
 
 class FilesTest : public WindowTest {
-protected:
+  protected:
     QString path(const QString& name) const { return dir_.filePath(name); }
     void write(const QString& name, const std::string& bytes) {
         ASSERT_TRUE(WriteWholeFile(path(name).toStdString(), bytes));
     }
     std::string read(const QString& name) const { return ReadWholeFile(path(name).toStdString()); }
-    QStringList files() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::NoDotAndDotDot); }
+    QStringList files() const {
+        return QDir(dir_.path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
+    }
 
     QTemporaryDir dir_;
 };

@@ -1,15 +1,16 @@
+#include "files/save_placard.h"
+
 #include <QMenu>
 
-#include "files/save_placard.h"
+#include "file_test_support.h"
 #include "platform/codecs/byte_reader.h"
 #include "platform/qt/transparent_label.h"
-#include "file_test_support.h"
 
 namespace marevisk::testing {
 namespace {
 
 class SavePlacardTest : public FilesTest {
-protected:
+  protected:
     void save(const QString& name, FileDialogSeen* seen = nullptr) {
         AnswerFileDialog(name.isEmpty() ? QString() : path(name), seen);
         QTest::mouseClick(&control("按钮3"), Qt::LeftButton);
@@ -34,8 +35,8 @@ TEST_F(SavePlacardTest, WritesTheBmpPlacardUnderTheNameWithJpg) {
     const Bytes b = file;
     EXPECT_EQ(file.substr(0, 2), "BM");
     const std::pair<std::size_t, std::uint32_t> fields[] = {
-        {2, 259906}, {6, 0}, {10, 54}, {14, 40}, {18, 222}, {22, 389}, {30, 0},
-        {34, 259852}, {38, 0}, {42, 0}, {46, 0}, {50, 0}};
+        {2, 259906}, {6, 0},       {10, 54}, {14, 40}, {18, 222}, {22, 389},
+        {30, 0},     {34, 259852}, {38, 0},  {42, 0},  {46, 0},   {50, 0}};
     for (auto [at, value] : fields) EXPECT_EQ(U32LE(b, at), value) << "offset " << at;
     EXPECT_EQ(U16LE(b, 26), 1u);
     EXPECT_EQ(U16LE(b, 28), 24u);

@@ -7,8 +7,10 @@ namespace {
 
 TEST(AreaScalerTest, AveragesTheAreaBehindEachPixel) {
     Image src(4, 2);
-    const Argb row0[4] = {MakeArgb(0, 0, 0), MakeArgb(200, 0, 0), MakeArgb(10, 10, 10), MakeArgb(10, 10, 10)};
-    const Argb row1[4] = {MakeArgb(0, 0, 0), MakeArgb(200, 0, 0), MakeArgb(30, 30, 30), MakeArgb(30, 30, 30)};
+    const Argb row0[4] = {MakeArgb(0, 0, 0), MakeArgb(200, 0, 0), MakeArgb(10, 10, 10),
+                          MakeArgb(10, 10, 10)};
+    const Argb row1[4] = {MakeArgb(0, 0, 0), MakeArgb(200, 0, 0), MakeArgb(30, 30, 30),
+                          MakeArgb(30, 30, 30)};
     std::copy_n(row0, 4, src.row(0));
     std::copy_n(row1, 4, src.row(1));
     const Image out = ScaleArea(src, 2, 1);

@@ -24,8 +24,9 @@ TEST(BitmapObjectTest, LoadsUncompressedPicturesOfEveryDepth) {
     for (int bpp : {1, 4, 8, 16, 24, 32}) {
         BmpSpec spec{3, 2, bpp};
         if (bpp <= 8) spec.palette = palette;
-        std::vector<std::uint32_t> px = bpp <= 8 ? std::vector<std::uint32_t>{0, 1, 0, 1, 1, 0}
-                                                 : std::vector<std::uint32_t>{0, 0x0000ff, 0, 0x0000ff, 0x0000ff, 0};
+        std::vector<std::uint32_t> px =
+            bpp <= 8 ? std::vector<std::uint32_t>{0, 1, 0, 1, 1, 0}
+                     : std::vector<std::uint32_t>{0, 0x0000ff, 0, 0x0000ff, 0x0000ff, 0};
         BitmapObject b;
         b.loadFromBmp(fixtures::MakeBmp(spec, px));
         ASSERT_EQ(b.width(), 3) << bpp;
@@ -42,9 +43,11 @@ TEST(BitmapObjectTest, AnythingElseLeavesItEmpty) {
     BitmapObject b;
     b.createBlank(4, 4, 24, 0xffffff);
     const std::string good = fixtures::MakeBmp({2, 2, 24}, std::vector<std::uint32_t>(4, 0));
-    const std::string rle = fixtures::MakeBmp({2, 2, 8, false, false, false, BmpSpec::Rle8, {0}}, {0, 0, 0, 0});
-    for (const std::string& bad : {std::string(), std::string("BM"), std::string("not a bitmap at all"),
-                                   rle, good.substr(0, good.size() - 1)}) {
+    const std::string rle =
+        fixtures::MakeBmp({2, 2, 8, false, false, false, BmpSpec::Rle8, {0}}, {0, 0, 0, 0});
+    for (const std::string& bad :
+         {std::string(), std::string("BM"), std::string("not a bitmap at all"), rle,
+          good.substr(0, good.size() - 1)}) {
         b.createBlank(4, 4, 24, 0xffffff);
         b.loadFromBmp(bad);
         EXPECT_EQ(b.width(), -1);
@@ -59,7 +62,8 @@ TEST(BitmapObjectTest, CreateBlankFillsAndChecksItsArguments) {
     b.setPixel(2, 1, 0x0000ff);
     EXPECT_EQ(b.pixel(2, 1), 0x0000ffu);
     b.setPixel(3, 1, 0x123456);  // outside: nothing
-    for (auto [w, h, depth] : {std::array{3, 2, 7}, {0, 2, 24}, {3, -1, 24}, {3, 2, -1}, {100000, 1, 24}}) {
+    for (auto [w, h, depth] :
+         {std::array{3, 2, 7}, {0, 2, 24}, {3, -1, 24}, {3, 2, -1}, {100000, 1, 24}}) {
         b.createBlank(w, h, depth, 0);
         EXPECT_EQ(b.width(), -1) << w << "x" << h << "x" << depth;
     }

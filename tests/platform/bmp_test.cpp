@@ -60,24 +60,29 @@ TEST(BmpReaderTest, ReadsEveryDepthAndLayout) {
     for (const RoundTrip& c : cases) {
         const bool mono = c.spec.bpp == 1;
         std::vector<std::uint32_t> in;
-        for (std::uint32_t i : indices) in.push_back(c.spec.bpp <= 8 ? (mono ? i & 1 : i) : palette[i]);
+        for (std::uint32_t i : indices)
+            in.push_back(c.spec.bpp <= 8 ? (mono ? i & 1 : i) : palette[i]);
         ImageSink sink;
         std::string reason;
         int depth = 0;
-        ASSERT_TRUE(DecodeBmp(MakeBmp(c.spec, in), sink, reason, {}, &depth)) << c.name << ": " << reason;
+        ASSERT_TRUE(DecodeBmp(MakeBmp(c.spec, in), sink, reason, {}, &depth))
+            << c.name << ": " << reason;
         EXPECT_EQ(depth, c.spec.bpp) << c.name;
         ASSERT_EQ(sink.image.width, 5) << c.name;
         ASSERT_EQ(sink.image.height, 3) << c.name;
         for (int i = 0; i < 15; ++i) {
-            const Colour want = mono ? (indices[std::size_t(i)] & 1 ? 0xffffff : 0) : colours[std::size_t(i)];
-            EXPECT_EQ(ColourFromArgb(sink.image.pixels[std::size_t(i)]), want) << c.name << " pixel " << i;
+            const Colour want =
+                mono ? (indices[std::size_t(i)] & 1 ? 0xffffff : 0) : colours[std::size_t(i)];
+            EXPECT_EQ(ColourFromArgb(sink.image.pixels[std::size_t(i)]), want)
+                << c.name << " pixel " << i;
         }
     }
 }
 
 TEST(BmpReaderTest, RoundTripsTheWriter) {
     Image img(7, 4);
-    for (std::size_t i = 0; i < img.pixels.size(); ++i) img.pixels[i] = MakeArgb(int(i * 9), int(255 - i), 77);
+    for (std::size_t i = 0; i < img.pixels.size(); ++i)
+        img.pixels[i] = MakeArgb(int(i * 9), int(255 - i), 77);
     ImageSink sink;
     std::string reason;
     ASSERT_TRUE(DecodeBmp(EncodeBmp24(img), sink, reason));
@@ -107,8 +112,10 @@ TEST(BmpReaderTest, RefusesForgedSizesBeforeTakingMemory) {
         const char* name;
         std::uint32_t width, height;
     };
-    for (const Forgery f : {Forgery{"huge", 65500, 65500}, {"zero width", 0, 2},
-                            {"INT_MIN height", 2, 0x80000000u}, {"negative width", 0xfffffffeu, 2},
+    for (const Forgery f : {Forgery{"huge", 65500, 65500},
+                            {"zero width", 0, 2},
+                            {"INT_MIN height", 2, 0x80000000u},
+                            {"negative width", 0xfffffffeu, 2},
                             {"just over the side limit", 16385, 1}}) {
         fixtures::PutLE(bmp, 18, f.width, 4);
         fixtures::PutLE(bmp, 22, f.height, 4);
@@ -121,14 +128,16 @@ TEST(BmpReaderTest, RefusesForgedSizesBeforeTakingMemory) {
 
 TEST(BmpReaderTest, PaletteIndicesAndRunsPastTheirLimitsStayInBounds) {
     // Two colours in the table, index 9 used: shows black.
-    const std::string bmp = MakeBmp({2, 1, 8, false, false, false, BmpSpec::None, {0xffffff, 0x0000ff}}, {9, 1});
+    const std::string bmp =
+        MakeBmp({2, 1, 8, false, false, false, BmpSpec::None, {0xffffff, 0x0000ff}}, {9, 1});
     ImageSink sink;
     std::string reason;
     ASSERT_TRUE(DecodeBmp(bmp, sink, reason));
     EXPECT_EQ(sink.image.at(0, 0), 0xff000000u);
     EXPECT_EQ(sink.image.at(1, 0), ArgbFromColour(0x0000ff));
     // An RLE8 run of 255 pixels in a 3-pixel row, then a delta far beyond the picture.
-    std::string rle = MakeBmp({3, 2, 8, false, false, false, BmpSpec::Rle8, {0x00ff00}}, {0, 0, 0, 0, 0, 0});
+    std::string rle =
+        MakeBmp({3, 2, 8, false, false, false, BmpSpec::Rle8, {0x00ff00}}, {0, 0, 0, 0, 0, 0});
     const std::size_t pixels = rle.size() - 10;  // the encoded rows start here
     rle.replace(pixels, std::string::npos, std::string("\xff\x00\x00\x02\xff\xff\x00\x01", 8));
     ASSERT_TRUE(DecodeBmp(rle, sink, reason));

@@ -24,9 +24,24 @@ TEST(FontRecordTest, TurnsARecordIntoTheLabelsLogicalFont) {
         {"120 dpi", {0, false, false, false, false, 12, "Arial"}, 120, -20, 0, "Arial"},
         {"empty face", {0, false, false, false, false, 12, ""}, 96, -16, 0, "宋体"},
         {"31-byte face", {0, false, false, false, false, 12, long_face}, 96, -16, 0, "宋体"},
-        {"30-byte face", {0, false, false, false, false, 12, std::string(30, 'F')}, 96, -16, 0, std::string(30, 'F')},
-        {"15 Chinese characters", {0, false, false, false, false, 12, "黑黑黑黑黑黑黑黑黑黑黑黑黑黑黑"}, 96, -16, 0, "黑黑黑黑黑黑黑黑黑黑黑黑黑黑黑"},
-        {"16 Chinese characters", {0, false, false, false, false, 12, "黑黑黑黑黑黑黑黑黑黑黑黑黑黑黑黑"}, 96, -16, 0, "宋体"},
+        {"30-byte face",
+         {0, false, false, false, false, 12, std::string(30, 'F')},
+         96,
+         -16,
+         0,
+         std::string(30, 'F')},
+        {"15 Chinese characters",
+         {0, false, false, false, false, 12, "黑黑黑黑黑黑黑黑黑黑黑黑黑黑黑"},
+         96,
+         -16,
+         0,
+         "黑黑黑黑黑黑黑黑黑黑黑黑黑黑黑"},
+        {"16 Chinese characters",
+         {0, false, false, false, false, 12, "黑黑黑黑黑黑黑黑黑黑黑黑黑黑黑黑"},
+         96,
+         -16,
+         0,
+         "宋体"},
     };
     for (const ConversionCase& c : cases) {
         const LogFont lf = LogFontFromRecord(c.record, c.dpi);
@@ -43,7 +58,8 @@ TEST(FontRecordTest, TurnsARecordIntoTheLabelsLogicalFont) {
 }
 
 TEST(FontRecordTest, AChoiceGivesWholePointsAndBoldFromSemiboldUp) {
-    const std::pair<int, bool> weights[] = {{400, false}, {500, false}, {600, true}, {700, true}, {800, true}, {900, true}};
+    const std::pair<int, bool> weights[] = {{400, false}, {500, false}, {600, true},
+                                            {700, true},  {800, true},  {900, true}};
     for (auto [weight, bold] : weights) {
         LogFont chosen;
         chosen.weight = weight;

@@ -25,7 +25,8 @@ struct Hostile {
 void Check(const Hostile& h) {
     const auto start = std::chrono::steady_clock::now();
     const FittedPicture p = DecodeFitted(h.bytes, 288, 416, kFace);
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(ms, 2000) << h.name;
     if (p.ok()) {
         EXPECT_TRUE(h.may_show) << h.name << " should have been refused";
@@ -97,7 +98,8 @@ TEST(HostileFilesTest, ForgedSizesInEveryFormatAreRefused) {
     PutLE(gif_frame, desc + 5, 60000, 2), PutLE(gif_frame, desc + 7, 60000, 2);
     std::string pcx = MakePcx1(8, 8, std::vector<std::uint8_t>(64, 0));
     PutLE(pcx, 8, 65000, 2), PutLE(pcx, 10, 65000, 2);
-    std::string icon_dib = MakeIcon({{MakeIconDib(img, std::vector<bool>(img.pixels.size())), 24, 20, 24}});
+    std::string icon_dib =
+        MakeIcon({{MakeIconDib(img, std::vector<bool>(img.pixels.size())), 24, 20, 24}});
     PutLE(icon_dib, 22 + 4, 60000, 4), PutLE(icon_dib, 22 + 8, 120000, 4);
     std::string icon_png = MakeIcon({{MakePng(img), 24, 20, 32}});
     icon_png[22 + 16] = char(0x7f);  // width in IHDR: 2 billion
@@ -121,22 +123,31 @@ TEST(HostileFilesTest, ForgedSizesInEveryFormatAreRefused) {
 TEST(HostileFilesTest, IndicesRunsAndFramesOutOfBoundsStayInBounds) {
     const std::vector<Colour> two = {0x0000ff, 0x00ff00};
     // RLE8 data: a run of 255 into a 3-pixel row, an absolute run of 200 pixels, a delta far away.
-    std::string rle8 = MakeBmp({3, 3, 8, false, false, false, BmpSpec::Rle8, two}, std::vector<std::uint32_t>(9, 9));
+    std::string rle8 = MakeBmp({3, 3, 8, false, false, false, BmpSpec::Rle8, two},
+                               std::vector<std::uint32_t>(9, 9));
     rle8.replace(rle8.size() - 14, std::string::npos,
                  std::string("\xff\x01\x00\x00\x00\xc8", 6) + std::string(200, '\x07') +
                      std::string("\x00\x02\xff\xff\x00\x01", 6));
-    std::string rle4 = MakeBmp({3, 3, 4, false, false, false, BmpSpec::Rle4, two}, std::vector<std::uint32_t>(9, 1));
-    rle4.replace(rle4.size() - 14, std::string::npos, std::string("\xff\x17\x00\x00\x00\xfe", 6) + std::string(127, '\x99'));
-    std::string colours_used = MakeBmp({2, 1, 8, false, false, false, BmpSpec::None, two}, {200, 1});
+    std::string rle4 = MakeBmp({3, 3, 4, false, false, false, BmpSpec::Rle4, two},
+                               std::vector<std::uint32_t>(9, 1));
+    rle4.replace(rle4.size() - 14, std::string::npos,
+                 std::string("\xff\x17\x00\x00\x00\xfe", 6) + std::string(127, '\x99'));
+    std::string colours_used =
+        MakeBmp({2, 1, 8, false, false, false, BmpSpec::None, two}, {200, 1});
     PutLE(colours_used, 14 + 32, 0x7fffffff, 4);  // a colour table "that long"
     const Hostile cases[] = {
-        {"palette index past the table", MakeBmp({2, 1, 8, false, false, false, BmpSpec::None, two}, {255, 1}), true},
+        {"palette index past the table",
+         MakeBmp({2, 1, 8, false, false, false, BmpSpec::None, two}, {255, 1}), true},
         {"colour count of two billion", colours_used, true},
         {"RLE8 runs past the row", rle8, true},
         {"RLE4 runs past the row", rle4, true},
-        {"GIF frame beside the screen", MakeGif({10, 10, 2000, 2000, 4, 4, false, -1, two}, std::vector<std::uint8_t>(16, 1)), false},
-        {"GIF frame half outside", MakeGif({10, 10, 8, 8, 4, 4, false, -1, two}, std::vector<std::uint8_t>(16, 1)), true},
-        {"GIF index past its colours", MakeGif({4, 1, 0, 0, 4, 1, false, -1, two}, {0, 1, 200, 255}), true},
+        {"GIF frame beside the screen",
+         MakeGif({10, 10, 2000, 2000, 4, 4, false, -1, two}, std::vector<std::uint8_t>(16, 1)),
+         false},
+        {"GIF frame half outside",
+         MakeGif({10, 10, 8, 8, 4, 4, false, -1, two}, std::vector<std::uint8_t>(16, 1)), true},
+        {"GIF index past its colours",
+         MakeGif({4, 1, 0, 0, 4, 1, false, -1, two}, {0, 1, 200, 255}), true},
         {"JPEG with 190 scans", MakeJpeg(Sample(), {true, false, false, 0, 90, true}), false},
     };
     for (const Hostile& h : cases) Check(h);
@@ -145,7 +156,8 @@ TEST(HostileFilesTest, IndicesRunsAndFramesOutOfBoundsStayInBounds) {
 TEST(HostileFilesTest, TruncationAtEveryOffsetShowsWhatDecodedOrIsRefused) {
     for (const std::string& file : ValidFiles())
         for (std::size_t cut = 0; cut < file.size(); cut += 1 + file.size() / 400)
-            Check({"format " + std::to_string(int(std::uint8_t(file[0]))) + " cut at " + std::to_string(cut),
+            Check({"format " + std::to_string(int(std::uint8_t(file[0]))) + " cut at " +
+                       std::to_string(cut),
                    file.substr(0, cut), true});
 }
 

@@ -41,7 +41,8 @@ TEST(LineRasterTest, WidthOneDrawsLikeWidthZero) {
 
 TEST(LineRasterTest, FarAwayEndsAreClippedNotWrapped) {
     Image img(20, 20, kWhite);
-    const Rect changed = DrawLine(img, Pen{0, kModeCopyPen, 0x0000ff}, -5'000'000, 10, 5'000'000, 10);
+    const Rect changed =
+        DrawLine(img, Pen{0, kModeCopyPen, 0x0000ff}, -5'000'000, 10, 5'000'000, 10);
     EXPECT_EQ(changed, (Rect{0, 10, 20, 1}));
     for (int x = 0; x < 20; ++x) EXPECT_EQ(img.at(x, 10), kRed);
     EXPECT_EQ(CountRed(img), 20);
@@ -61,9 +62,9 @@ TEST(LineRasterTest, WideLinesHaveRoundEndsAndTouchEveryPixelOnce) {
     EXPECT_EQ(img.at(15, 15), 0xff000000u);
     EXPECT_EQ(img.at(15, 13), 0xff000000u);  // within 2.5 of the axis
     EXPECT_EQ(img.at(15, 12), kWhite);
-    EXPECT_EQ(img.at(7, 15), kWhite);          // beyond the round end
-    EXPECT_EQ(img.at(8, 15), 0xff000000u);     // the end cap reaches 2 further
-    EXPECT_EQ(img.at(8, 13), kWhite);          // a round cap, not a square one
+    EXPECT_EQ(img.at(7, 15), kWhite);       // beyond the round end
+    EXPECT_EQ(img.at(8, 15), 0xff000000u);  // the end cap reaches 2 further
+    EXPECT_EQ(img.at(8, 13), kWhite);       // a round cap, not a square one
     DrawLine(img, xor_pen, 10, 15, 20, 15);
     for (Argb p : img.pixels) ASSERT_EQ(p, kWhite);
 }

@@ -1,3 +1,5 @@
+#include "platform/codecs/picture_decoder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,7 +9,6 @@
 #include "platform/codecs/image_sink.h"
 #include "platform/codecs/jpeg_decoder.h"
 #include "platform/codecs/pcx_decoder.h"
-#include "platform/codecs/picture_decoder.h"
 #include "platform/codecs/picture_format.h"
 #include "tests/fixtures/bmp_maker.h"
 #include "tests/fixtures/picture_maker.h"
@@ -30,7 +31,8 @@ Image Sample(int w = 16, int h = 12) {
 }
 
 bool Near(Argb a, Argb b, int tolerance) {
-    return std::abs(RedOf(a) - RedOf(b)) <= tolerance && std::abs(GreenOf(a) - GreenOf(b)) <= tolerance &&
+    return std::abs(RedOf(a) - RedOf(b)) <= tolerance &&
+           std::abs(GreenOf(a) - GreenOf(b)) <= tolerance &&
            std::abs(BlueOf(a) - BlueOf(b)) <= tolerance;
 }
 
@@ -62,7 +64,8 @@ struct FormatCase {
 TEST(PictureDecoderTest, DecodesEveryFormatFromSmallFixtures) {
     const Image sample = Sample();
     std::vector<std::uint8_t> indices;
-    for (Argb p : sample.pixels) indices.push_back(p == MakeArgb(255, 0, 0) ? 0 : p == MakeArgb(0, 0, 255) ? 1 : 2);
+    for (Argb p : sample.pixels)
+        indices.push_back(p == MakeArgb(255, 0, 0) ? 0 : p == MakeArgb(0, 0, 255) ? 1 : 2);
     const std::vector<Colour> palette = {0x0000ff, 0xff0000, 0x00ff00};
     GifSpec gif{16, 12, 0, 0, 16, 12, false, -1, palette};
     GifSpec interlaced = gif;
@@ -76,7 +79,8 @@ TEST(PictureDecoderTest, DecodesEveryFormatFromSmallFixtures) {
         {"progressive JPEG", MakeJpeg(sample, {true}), 40},
         {"CMYK JPEG", MakeJpeg(sample, {false, false, true}), 40},
         {"icon with PNG", MakeIcon({{MakePng(sample), 16, 12, 32}}), 0},
-        {"cursor with DIB", MakeIcon({{MakeIconDib(sample, std::vector<bool>(192, false)), 16, 12, 24}}, true), 0},
+        {"cursor with DIB",
+         MakeIcon({{MakeIconDib(sample, std::vector<bool>(192, false)), 16, 12, 24}}, true), 0},
     };
     for (const FormatCase& c : cases) {
         ImageSink sink;
@@ -113,18 +117,21 @@ TEST(PictureDecoderTest, GreyJpegAndOneBitPcx) {
 TEST(PictureDecoderTest, TransparencyShowsTheCanvasColour) {
     // A GIF whose index 1 is transparent, a GIF frame smaller than its screen, an icon mask.
     const std::vector<Colour> palette = {0x0000ff, 0x00ff00};
-    const FittedPicture gif = DecodeFitted(MakeGif({2, 1, 0, 0, 2, 1, false, 1, palette}, {0, 1}), 288, 416, kFace);
+    const FittedPicture gif =
+        DecodeFitted(MakeGif({2, 1, 0, 0, 2, 1, false, 1, palette}, {0, 1}), 288, 416, kFace);
     ASSERT_TRUE(gif.ok()) << gif.reason;
     EXPECT_EQ(gif.image.at(0, 0), MakeArgb(255, 0, 0));
     EXPECT_EQ(gif.image.at(1, 0), kFace);
-    const FittedPicture framed = DecodeFitted(MakeGif({4, 2, 2, 1, 2, 1, false, -1, palette}, {0, 0}), 288, 416, kFace);
+    const FittedPicture framed =
+        DecodeFitted(MakeGif({4, 2, 2, 1, 2, 1, false, -1, palette}, {0, 0}), 288, 416, kFace);
     ASSERT_TRUE(framed.ok());
     EXPECT_EQ(framed.image.at(0, 0), kFace);
     EXPECT_EQ(framed.image.at(2, 1), MakeArgb(255, 0, 0));
     const Image sample(4, 4, MakeArgb(255, 0, 0));
     std::vector<bool> clear(16, false);
     clear[0] = true;  // top-left
-    const FittedPicture icon = DecodeFitted(MakeIcon({{MakeIconDib(sample, clear), 4, 4, 24}}), 288, 416, kFace);
+    const FittedPicture icon =
+        DecodeFitted(MakeIcon({{MakeIconDib(sample, clear), 4, 4, 24}}), 288, 416, kFace);
     ASSERT_TRUE(icon.ok()) << icon.reason;
     EXPECT_EQ(icon.image.at(0, 0), kFace);
     EXPECT_EQ(icon.image.at(1, 0), MakeArgb(255, 0, 0));
@@ -132,8 +139,8 @@ TEST(PictureDecoderTest, TransparencyShowsTheCanvasColour) {
 
 TEST(PictureDecoderTest, TheBestIconEntryIsChosen) {
     const Image small(4, 4, MakeArgb(255, 0, 0)), big(8, 8, MakeArgb(0, 0, 255));
-    const std::string icon = MakeIcon({{MakeIconDib(small, std::vector<bool>(16, false)), 4, 4, 24},
-                                       {MakePng(big), 8, 8, 32}});
+    const std::string icon = MakeIcon(
+        {{MakeIconDib(small, std::vector<bool>(16, false)), 4, 4, 24}, {MakePng(big), 8, 8, 32}});
     const FittedPicture fitted = DecodeFitted(icon, 288, 416, kFace);
     ASSERT_TRUE(fitted.ok());
     EXPECT_EQ(fitted.image.width, 8);
@@ -142,7 +149,8 @@ TEST(PictureDecoderTest, TheBestIconEntryIsChosen) {
 
 TEST(PictureDecoderTest, PhotosAreTurnedUprightByTheirOrientationTag) {
     // Stored 16 x 12 with red on the left; tag 6 (turned right) shows 12 x 16 with red on top.
-    const FittedPicture p = DecodeFitted(MakeJpeg(Sample(), {false, false, false, 6}), 288, 416, kFace);
+    const FittedPicture p =
+        DecodeFitted(MakeJpeg(Sample(), {false, false, false, 6}), 288, 416, kFace);
     ASSERT_TRUE(p.ok()) << p.reason;
     EXPECT_EQ(p.image.width, 12);
     EXPECT_EQ(p.image.height, 16);
@@ -153,7 +161,9 @@ TEST(PictureDecoderTest, PhotosAreTurnedUprightByTheirOrientationTag) {
 
 TEST(PictureDecoderTest, BigPicturesAreShrunkToFitWhileDecoding) {
     const Image big(640, 480, MakeArgb(10, 200, 30));
-    for (const std::string& bytes : {MakeJpeg(big), MakeBmp({640, 480, 24}, std::vector<std::uint32_t>(640 * 480, 0x1ec80a))}) {
+    for (const std::string& bytes :
+         {MakeJpeg(big),
+          MakeBmp({640, 480, 24}, std::vector<std::uint32_t>(640 * 480, 0x1ec80a))}) {
         const FittedPicture p = DecodeFitted(bytes, 288, 416, kFace);
         ASSERT_TRUE(p.ok());
         EXPECT_EQ(p.place, (Rect{0, 100, 288, 216}));
@@ -190,7 +200,8 @@ TEST(PictureDecoderTest, BadInputsAreRefusedWithAReason) {
         {"forged huge BMP", huge_bmp},
         {"forged huge GIF", huge_gif},
         {"GIF with no frame", std::string("GIF89a\x02\0\x02\0\0\0\0;", 14)},
-        {"icon pointing past its end", std::string("\0\0\1\0\1\0\x10\x10\0\0\1\0\x20\0\x28\0\0\0\xff\xff\0\0", 22)},
+        {"icon pointing past its end",
+         std::string("\0\0\1\0\1\0\x10\x10\0\0\1\0\x20\0\x28\0\0\0\xff\xff\0\0", 22)},
         {"PCX header only", MakePcx1(8, 8, std::vector<std::uint8_t>(64, 0)).substr(0, 128)},
     };
     for (const BadInput& c : cases) {

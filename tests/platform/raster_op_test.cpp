@@ -19,7 +19,8 @@ TEST(RasterOpTest, AllSixteenModesFollowTheirTruthTables) {
 TEST(RasterOpTest, GlowMaskKeepsOnlyRed) {
     // Pen 0xffff00 (blue and green) in mode 2 clears green and blue.
     const Argb under = MakeArgb(0x12, 0x34, 0x56);
-    EXPECT_EQ(ApplyRasterOp(kModeMaskNotPen, under, ArgbFromColour(0xffff00)), MakeArgb(0x12, 0, 0));
+    EXPECT_EQ(ApplyRasterOp(kModeMaskNotPen, under, ArgbFromColour(0xffff00)),
+              MakeArgb(0x12, 0, 0));
 }
 
 }  // namespace

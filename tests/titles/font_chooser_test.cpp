@@ -2,14 +2,14 @@
 #include <QFontDialog>
 #include <QMessageBox>
 
-#include "platform/qt/transparent_label.h"
 #include "../window_fixture.h"
+#include "platform/qt/transparent_label.h"
 
 namespace marevisk::testing {
 namespace {
 
 class FontChooserTest : public WindowTest {
-protected:
+  protected:
     // Clicks slot k's font button and, in the dialog, picks `font` (or cancels when null).
     void chooseFont(const char* button, const QFont* font, double* opened_at = nullptr) {
         WhenModalOpens([font, opened_at, this](QWidget* w) {
@@ -26,7 +26,8 @@ protected:
     }
     // A family with light, regular and bold styles (installed with the title font).
     static QString AnyFamily() {
-        return QFontDatabase::hasFamily("Comic Neue") ? "Comic Neue" : QFontDatabase::families().value(0);
+        return QFontDatabase::hasFamily("Comic Neue") ? "Comic Neue"
+                                                      : QFontDatabase::families().value(0);
     }
 };
 

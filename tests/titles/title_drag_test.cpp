@@ -1,14 +1,14 @@
 #include <QCursor>
 
+#include "../window_fixture.h"
 #include "platform/qt/timer.h"
 #include "platform/qt/transparent_label.h"
-#include "../window_fixture.h"
 
 namespace marevisk::testing {
 namespace {
 
 class TitleDragTest : public WindowTest {
-protected:
+  protected:
     TransparentLabel& title(const char* name) { return control<TransparentLabel>(name); }
 
     // Presses the left button on `label` at `at` (label pixels), with the pointer there. Press
@@ -17,7 +17,8 @@ protected:
         pointer_ = label.mapToGlobal(at);
         QCursor::setPos(pointer_);
         QWidget* top = window_->widget();
-        QTest::mousePress(top->windowHandle(), Qt::LeftButton, Qt::NoModifier, top->mapFromGlobal(pointer_));
+        QTest::mousePress(top->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          top->mapFromGlobal(pointer_));
     }
     void movePointer(int dx, int dy) {
         pointer_ += QPoint(dx, dy);
@@ -26,7 +27,8 @@ protected:
     // Releases the button wherever the pointer is, as the window system delivers it.
     void release() {
         QWidget* top = window_->widget();
-        QTest::mouseRelease(top->windowHandle(), Qt::LeftButton, Qt::NoModifier, top->mapFromGlobal(pointer_));
+        QTest::mouseRelease(top->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                            top->mapFromGlobal(pointer_));
     }
 
     QPoint pointer_;
