@@ -6,13 +6,8 @@
 
 #include "app/main_window.h"
 #include "app/program_state.h"
+#include "app/toolkit_setup.h"
 #include "platform/exit_routine.h"
-#include "platform/qt/font_mapping.h"
-
-// The photo and the icon live in a static library: bring its resources in by hand.
-static void InitResources() {
-    Q_INIT_RESOURCE(resources);
-}
 
 namespace marevisk {
 namespace {
@@ -33,8 +28,7 @@ int RunProgram() {
     qInstallMessageHandler(OnToolkitMessage);
     std::unique_ptr<QApplication> own;
     if (!QApplication::instance()) own = std::make_unique<QApplication>(argc, argv);
-    InitResources();
-    MapFormFonts();
+    PrepareToolkit();
 
     CreateProgramState();
     RegisterExitRoutine(ReleaseProgramState);

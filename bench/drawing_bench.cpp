@@ -8,19 +8,15 @@
 
 #include "app/main_window.h"
 #include "app/program_state.h"
+#include "app/toolkit_setup.h"
 #include "drawing/chip_text.h"
 #include "drawing/glow_stroke.h"
 #include "platform/codecs/picture_decoder.h"
 #include "platform/io/whole_file.h"
 #include "platform/qt/capture.h"
 #include "platform/qt/edit_box.h"
-#include "platform/qt/font_mapping.h"
 #include "tests/fixtures/bmp_maker.h"
 #include "tests/fixtures/picture_maker.h"
-
-static void InitResources() {
-    Q_INIT_RESOURCE(resources);
-}
 
 namespace marevisk {
 namespace {
@@ -89,8 +85,7 @@ BENCHMARK(SaveThePlacard)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    InitResources();
-    marevisk::MapFormFonts();
+    marevisk::PrepareToolkit();
     marevisk::CreateProgramState();
     auto window = marevisk::BuildMainWindow();
     window->show();

@@ -7,17 +7,12 @@
 
 #include "app/main_window.h"
 #include "app/program_state.h"
-#include "platform/qt/font_mapping.h"
-
-static void InitResources() {
-    Q_INIT_RESOURCE(resources);
-}
+#include "app/toolkit_setup.h"
 
 int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     QApplication app(argc, argv);
-    InitResources();
-    marevisk::MapFormFonts();
+    marevisk::PrepareToolkit();
     marevisk::CreateProgramState();
     {
         auto window = marevisk::BuildMainWindow();

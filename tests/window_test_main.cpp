@@ -3,17 +3,12 @@
 
 #include <QApplication>
 
-#include "platform/qt/font_mapping.h"
-
-static void InitResources() {
-    Q_INIT_RESOURCE(resources);
-}
+#include "app/toolkit_setup.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    InitResources();
-    marevisk::MapFormFonts();
+    marevisk::PrepareToolkit();
     return RUN_ALL_TESTS();
 }

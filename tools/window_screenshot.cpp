@@ -6,11 +6,7 @@
 
 #include "app/main_window.h"
 #include "app/program_state.h"
-#include "platform/qt/font_mapping.h"
-
-static void InitResources() {
-    Q_INIT_RESOURCE(resources);
-}
+#include "app/toolkit_setup.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -19,8 +15,7 @@ int main(int argc, char** argv) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    InitResources();
-    marevisk::MapFormFonts();
+    marevisk::PrepareToolkit();
     marevisk::CreateProgramState();
     int status = 0;
     {

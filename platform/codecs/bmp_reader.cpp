@@ -65,17 +65,7 @@ bool ReadHeader(Bytes dib, Header& h, std::string& reason) {
     }
     const long long height = h.height < 0 ? -h.height : h.height;
     if (!SizeAllowed(h.width, height, reason)) return false;
-    switch (h.bpp) {
-        case 1:
-        case 4:
-        case 8:
-        case 16:
-        case 24:
-        case 32:
-            break;
-        default:
-            return reason = why::kDamaged, false;
-    }
+    if (!IsBmpDepth(h.bpp)) return reason = why::kDamaged, false;
     const bool compressed = h.compression == kRle8 || h.compression == kRle4;
     if ((h.compression == kRle8 && h.bpp != 8) || (h.compression == kRle4 && h.bpp != 4))
         return reason = why::kDamaged, false;

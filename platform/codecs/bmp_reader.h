@@ -14,6 +14,11 @@ struct BmpOptions {
     bool alpha32 = false;          // 32-bit rows carry alpha in their fourth byte (icons)
 };
 
+// Bits per pixel a BMP may have.
+constexpr bool IsBmpDepth(int bpp) {
+    return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
+}
+
 // Where the parts of a DIB (a BMP without its file header) lie.
 struct DibLayout {
     int width = 0, height = 0;  // height as stored; for icons twice the picture's

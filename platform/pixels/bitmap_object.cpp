@@ -24,20 +24,6 @@ class ColourSink : public PictureSink {
     std::vector<Colour> pixels;
 };
 
-bool DepthAllowed(int depth) {
-    switch (depth) {
-        case 1:
-        case 4:
-        case 8:
-        case 16:
-        case 24:
-        case 32:
-            return true;
-        default:
-            return false;
-    }
-}
-
 }  // namespace
 
 void BitmapObject::clear() {
@@ -58,7 +44,7 @@ void BitmapObject::loadFromBmp(std::string_view bytes) {
 
 void BitmapObject::createBlank(int width, int height, int depth, Colour fill) {
     clear();
-    if (!DepthAllowed(depth) || width <= 0 || height <= 0 || width > kMaxPictureSide ||
+    if (!IsBmpDepth(depth) || width <= 0 || height <= 0 || width > kMaxPictureSide ||
         height > kMaxPictureSide)
         return;
     width_ = width, height_ = height, depth_ = depth;

@@ -8,8 +8,12 @@ namespace marevisk {
 namespace {
 
 int g_calls = 0;
-void Count() { ++g_calls; }
-void Say() { std::fputs("released\n", stderr); }
+void Count() {
+    ++g_calls;
+}
+void Say() {
+    std::fputs("released\n", stderr);
+}
 
 TEST(ExitRoutineTest, RunsExactlyOnce) {
     g_calls = 0;
