@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "platform/codecs/bmp_writer.h"
 #include "platform/codecs/picture_decoder.h"
@@ -72,7 +73,11 @@ void Canvas::writeText(const QString& text) {
     p.setFont(text_font_);
     p.setPen(Qt::black);
     const QFontMetrics metrics(text_font_);
-    p.drawText(text_x_, metrics.ascent(), text);
+    // The form's face puts the baseline about 1.06 em below the top of the cell; CJK stand-ins
+    // often have a taller ascent, which would push the characters out of the 21-pixel canvas.
+    const int em = text_font_.pixelSize() > 0 ? text_font_.pixelSize() : metrics.height();
+    const int baseline = std::min(metrics.ascent(), int(std::lround(1.06 * em)));
+    p.drawText(text_x_, baseline, text);
     p.end();
     text_x_ += metrics.horizontalAdvance(text);
     repaintClient(image_.rect());
