@@ -2,6 +2,7 @@
 #include <QColorDialog>
 #include <QFile>
 #include <QGroupBox>
+#include <QScreen>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -65,6 +66,11 @@ TEST_F(StartTest, ControlsLieWhereTheTableSays) {
     // The preview's client area is 288 x 416 at (15, 25) of the window.
     EXPECT_EQ(preview().mapTo(window_->widget(), QPoint(0, 0)), QPoint(15, 25));
     EXPECT_EQ(window_->widget()->size(), QSize(732, 465));
+    EXPECT_EQ(window_->widget()->minimumSize(), window_->widget()->maximumSize()) << "fixed size";
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint off = window_->widget()->frameGeometry().center() - screen.center();
+    EXPECT_LE(std::abs(off.x()), 1);
+    EXPECT_LE(std::abs(off.y()), 1);
     EXPECT_TRUE(
         window_->widget()->windowTitle().startsWith("Marevisk v2  【Brennvik】提供 客服QQ："));
 }
