@@ -31,7 +31,9 @@ TEST(SessionTest, AWholeRunEndsWithStatusZeroAndReleasesItsState) {
     });
     guard.start(60000);
     QTimer::singleShot(50, [&] {
-        Type(QApplication::focusWidget(), "Hello");
+        QWidget* first = TheWindow().widget()->focusWidget();  // active or not yet
+        EXPECT_EQ(first, &Control<QWidget>("编辑框5"));
+        Type(&Control<QWidget>("编辑框5"), "Hello");
         Type(&Control<QWidget>("编辑框4"), "举牌");
         WhenOpens<QMenu>([](QMenu* menu) {
             menu->actions().value(2)->trigger();

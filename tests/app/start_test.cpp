@@ -288,7 +288,7 @@ TEST_F(StartTest, EnterDoesNothing) {
 TEST(RunProgramTest, EscFromTheTestEditBoxEndsTheProgramWithStatusZero) {
     bool focused_first = false;
     QTimer::singleShot(50, [&] {
-        focused_first = QApplication::focusWidget() == &Control<QWidget>("编辑框5");
+        focused_first = TheWindow().widget()->focusWidget() == &Control<QWidget>("编辑框5");
         QWidget& edit = Control<QWidget>("编辑框6");
         edit.setFocus();
         QTest::keyClick(&edit, Qt::Key_Escape);
