@@ -2,11 +2,11 @@
 #include <QColorDialog>
 #include <QFile>
 #include <QGroupBox>
-#include <QScreen>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 #include "../window_fixture.h"
 #include "app/run_program.h"
