@@ -40,8 +40,6 @@ class Canvas : public QWidget {
     std::string takePicture() const;      // the client area as BMP file bytes
 
     const Image& image() const { return image_; }
-    int clientWidth() const { return image_.width; }
-    int clientHeight() const { return image_.height; }
     Argb backgroundColour() const { return background_; }
 
   signals:

@@ -15,7 +15,6 @@ class ColourPicker : public QAbstractButton {
     explicit ColourPicker(QWidget* parent);
     Colour colour() const { return colour_; }
     void setColour(Colour colour);
-    QMenu* colourMenu() const { return menu_; }
 
   signals:
     void colourChosen();
